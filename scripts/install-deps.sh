@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian package needed to build, test, benchmark and run Peruka.
+# Safe to run again: apt skips what is already installed.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  qt6-base-dev libgl-dev
+  fonts-ipafont-gothic fontconfig
+  xvfb xauth imagemagick
+  python3 python3-numpy
+)
+
+if [ "${1:-}" = "--minimal" ]; then
+  # Build and test only: no screenshot or numpy comparison tools.
+  packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev googletest
+            libbenchmark-dev qt6-base-dev libgl-dev fonts-ipafont-gothic fontconfig)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

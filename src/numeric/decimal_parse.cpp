@@ -1,0 +1,139 @@
+#include "numeric/decimal_parse.h"
+
+#include <cstdint>
+#include <string>
+
+#include "numeric/exceptions.h"
+#include "numeric/locale_mark.h"
+#include "numeric/power_of_ten.h"
+
+namespace peruka {
+
+namespace {
+
+// '%s' は浮動小数点ではありません, split around the %s.
+constexpr std::string_view kNotFloatPrefix = "'";
+constexpr std::string_view kNotFloatSuffix =
+    "' \x82\xCD\x95\x82\x93\xAE\x8F\xAC\x90\x94\x93_\x82\xC5\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
+// 結果が 4096 文字以上あります
+constexpr std::string_view kMessageTooLong =
+    "\x8C\x8B\x89\xCA\x82\xAA 4096 \x95\xB6\x8E\x9A\x88\xC8\x8F\xE3\x82\xA0\x82\xE8\x82\xDC\x82\xB7";
+// The message is built into a buffer of 4097 bytes; it must leave room for
+// the terminating NUL.
+constexpr std::size_t kMessageBufferSize = 4097;
+
+constexpr std::int32_t kExponentDigitStop = 500;
+// Below 10^18 an integer accumulator times ten plus a digit stays exact in
+// 64 bits, and so does the same sum in extended precision.
+constexpr std::uint64_t kExactIntegerLimit = 100000000000000000ULL;  // 1e17
+
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// Accumulates digits into `acc` from position `pos`, A := A × 10 + digit with
+// each step rounded. Counts the digits taken.
+void AccumulateDigits(const unsigned char* p, std::size_t size, std::size_t& pos, Extended& acc,
+                      std::int64_t& count) {
+  const std::size_t start = pos;
+  // While the accumulator is a small integer every step is exact, so integer
+  // arithmetic gives the same value faster.
+  if (acc < static_cast<Extended>(kExactIntegerLimit)) {
+    std::uint64_t fast = static_cast<std::uint64_t>(acc);
+    while (pos < size && IsDigit(p[pos]) && fast < kExactIntegerLimit) {
+      fast = fast * 10 + (p[pos] - '0');
+      ++pos;
+    }
+    acc = static_cast<Extended>(fast);
+  }
+  while (pos < size && IsDigit(p[pos])) {
+    acc = acc * 10.0L;
+    acc = acc + static_cast<Extended>(p[pos] - '0');
+    ++pos;
+  }
+  count += static_cast<std::int64_t>(pos - start);
+}
+
+}  // namespace
+
+bool ScanDecimal(std::string_view text, Extended& result) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  std::size_t size = text.size();
+  // A NUL byte ends the text.
+  for (std::size_t i = 0; i < size; ++i) {
+    if (p[i] == 0) {
+      size = i;
+      break;
+    }
+  }
+  std::size_t pos = 0;
+  while (pos < size && p[pos] == ' ') ++pos;
+
+  bool negative = false;
+  if (pos < size && (p[pos] == '+' || p[pos] == '-')) {
+    negative = p[pos] == '-';
+    ++pos;
+  }
+
+  const std::size_t bodyStart = pos;
+  Extended acc = 0.0L;
+  std::int64_t integerDigits = 0;
+  AccumulateDigits(p, size, pos, acc, integerDigits);
+
+  std::int64_t exponent = 0;
+  if (pos < size && p[pos] == static_cast<unsigned char>(LocaleDecimalMark())) {
+    ++pos;
+    std::int64_t fractionDigits = 0;
+    AccumulateDigits(p, size, pos, acc, fractionDigits);
+    exponent = -fractionDigits;
+  }
+  if (pos == bodyStart) return false;
+
+  if (pos < size && (p[pos] == 'E' || p[pos] == 'e')) {
+    ++pos;
+    bool exponentNegative = false;
+    if (pos < size && (p[pos] == '+' || p[pos] == '-')) {
+      exponentNegative = p[pos] == '-';
+      ++pos;
+    }
+    std::int32_t explicitExponent = 0;
+    while (pos < size && IsDigit(p[pos])) {
+      explicitExponent = explicitExponent * 10 + (p[pos] - '0');
+      ++pos;
+      if (explicitExponent >= kExponentDigitStop) break;
+    }
+    exponent += exponentNegative ? -explicitExponent : explicitExponent;
+  }
+
+  while (pos < size && p[pos] == ' ') ++pos;
+  if (pos != size) return false;
+
+  // Overflow of the extended range, in the accumulation or the scaling, is a
+  // failure. Overflow can only produce an infinity, which then stays one, but
+  // a scale of -5120 or less would turn it back into a zero: look first.
+  bool overflowed = std::isinf(acc);
+  if (exponent <= -kPowerOfTenScaleLimit) exponent = -kPowerOfTenScaleLimit;
+  acc = ScaleByPowerOfTen(acc, static_cast<std::int32_t>(exponent));
+  overflowed = overflowed || std::isinf(acc);
+  if (negative) acc = -acc;
+  if (overflowed) return false;
+  result = acc;
+  return true;
+}
+
+void RaiseConvertError(std::string_view text) {
+  const std::size_t length = kNotFloatPrefix.size() + text.size() + kNotFloatSuffix.size();
+  if (length >= kMessageBufferSize) throw EConvertError(std::string(kMessageTooLong));
+  std::string message;
+  message.reserve(length);
+  message.append(kNotFloatPrefix).append(text).append(kNotFloatSuffix);
+  throw EConvertError(std::move(message));
+}
+
+double ParseDecimal(std::string_view text) {
+  Extended value;
+  if (!ScanDecimal(text, value)) RaiseConvertError(text);
+  const double stored = StoreDouble(value);
+  if (std::isinf(stored)) RaiseFault(kFaultFloatOverflow);
+  return stored;
+}
+
+}  // namespace peruka

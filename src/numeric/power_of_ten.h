@@ -1,0 +1,22 @@
+// Multiplying an extended value by a power of ten through three tables of
+// extended constants: 10^i (i < 32), 10^(32 j) (j < 16) and 10^(512 m) (m < 10).
+#pragma once
+
+#include <cstdint>
+
+#include "numeric/extended.h"
+
+namespace peruka {
+
+inline constexpr std::int32_t kPowerOfTenScaleLimit = 5120;
+
+extern const ExtendedBits kPowersOfTenUnits[32];
+extern const ExtendedBits kPowersOfTenThirtyTwos[16];  // entry 0 unused
+extern const ExtendedBits kPowersOfTenFiveTwelves[10]; // entry 0 unused
+
+// value × 10^n. For 0 < |n| < 5120: at most three multiplications (n > 0) or
+// divisions (n < 0), units, then 32s, then 512s, each rounded to extended.
+// n <= -5120 gives +0 whatever the value; n >= 5120 gives +infinity.
+Extended ScaleByPowerOfTen(Extended value, std::int32_t n);
+
+}  // namespace peruka

@@ -1,0 +1,137 @@
+#include "numeric/raise_power.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "numeric/exceptions.h"
+#include "numeric/math_error.h"
+
+namespace peruka {
+
+namespace {
+
+constexpr const char* kFunctionName = "powl";
+
+// sqrt(2) rounded upward in its last bit (nearest would end in ...84).
+const Extended kSqrt2RoundedUp = FromBits(0x3FFF, 0xB504F333F9DE6485ULL);
+// The substitute NaN for a negative base with a non-integral exponent.
+const Extended kNegativeNan = FromBits(0xFFFF, 0xC024000000000000ULL);
+const Extended kInfinity = std::numeric_limits<Extended>::infinity();
+
+// |t| below 2^13 is always in range; from 2^14 up always out of range. In
+// between, the top 16 bits of the significand decide: floor(4 |t|) compared
+// with 0xB172 (t >= 11356.5 overflows) or 0xB16C (t <= -11355 underflows).
+constexpr int kAlwaysInRangeField = kExtendedExponentBias + 13;
+constexpr std::uint16_t kOverflowTop16 = 0xB172;
+constexpr std::uint16_t kUnderflowTop16 = 0xB16C;
+
+bool IntegralBandCovers(int binaryExponentOfX, int binaryExponentOfY) {
+  if (binaryExponentOfY > 11) return false;
+  const int limit = 1 << (13 - binaryExponentOfY);
+  return binaryExponentOfX >= -limit && binaryExponentOfX <= limit - 1;
+}
+
+Extended SquareAndMultiply(Extended x, std::uint64_t magnitude, int topBit, bool reciprocal) {
+  Extended r = x;
+  for (int bit = topBit - 1; bit >= 0; --bit) {
+    r = r * r;
+    if ((magnitude >> bit) & 1) r = r * x;
+  }
+  return reciprocal ? 1.0L / r : r;
+}
+
+// e^(y ln x) for x > 0, through 2^(y ln x log2 e); a computed result is
+// negated on request, the substitutes of an error report never are.
+Extended LogarithmPath(Extended x, Extended y, bool negateResult) {
+  const Extended lnX = YLog2X(Ln2Constant(), x);
+  const Extended t = y * lnX;
+  if (std::isinf(t)) RaiseFault(kFaultFloatOverflow);
+
+  const ExtendedBits bits = BitsOf(t);
+  const int field = bits.signExponent & 0x7FFF;
+  const bool negative = (bits.signExponent & 0x8000) != 0;
+  if (field >= kAlwaysInRangeField) {
+    const auto top16 = static_cast<std::uint16_t>(bits.significand >> 48);
+    const bool outOfRange = field > kAlwaysInRangeField ||
+                            top16 >= (negative ? kUnderflowTop16 : kOverflowTop16);
+    if (outOfRange) {
+      return negative ? ReportMathError(MathErrorKind::Underflow, kFunctionName, x, y, 0.0L)
+                      : ReportMathError(MathErrorKind::Overflow, kFunctionName, x, y, kInfinity);
+    }
+  }
+
+  const Extended a = std::fabs(t * Log2eConstant());
+  Extended r;
+  if (a <= 0.5L) {
+    r = TwoToXMinusOne(a) + 1.0L;
+  } else {
+    const Extended k = TruncateToInteger(a * 2.0L);
+    const Extended f = a - k / 2.0L;
+    r = TwoToXMinusOne(f) + 1.0L;
+    const auto wholeHalves = static_cast<std::int64_t>(k);
+    if (wholeHalves & 1) r = r * kSqrt2RoundedUp;
+    r = ScaleByPowerOfTwo(r, static_cast<int>(wholeHalves / 2));
+  }
+  if (negative) r = 1.0L / r;
+  return negateResult ? -r : r;
+}
+
+}  // namespace
+
+Extended RaisePower(Extended x, Extended y) {
+  const int fieldX = ExponentField(x);
+  const int fieldY = ExponentField(y);
+
+  if (fieldX == 0) {  // zero or denormal base
+    if (!SignBit(y) && fieldY != 0) return 0.0L;
+    if (!SignBit(y)) return ReportMathError(MathErrorKind::Domain, kFunctionName, x, y, 1.0L);
+    return ReportMathError(MathErrorKind::Domain, kFunctionName, x, y, kInfinity);
+  }
+  if (fieldX == kExtendedExponentAllOnes) {  // infinite or NaN base
+    if (!SignBit(y)) return ReportMathError(MathErrorKind::Overflow, kFunctionName, x, y, x);
+    return ReportMathError(MathErrorKind::Underflow, kFunctionName, x, y, 0.0L);
+  }
+  if (fieldY == 0) return 1.0L;
+  if (fieldY == kExtendedExponentAllOnes)
+    return ReportMathError(MathErrorKind::Overflow, kFunctionName, x, y, y);
+
+  const bool integral = RoundToNearestInteger(y) == y;
+  const int exponentY = fieldY - kExtendedExponentBias;
+  const int exponentX = fieldX - kExtendedExponentBias;
+  const bool negativeBase = SignBit(x);
+
+  if (!integral || exponentY >= 63) {
+    // Beyond 2^63 the parity of y is not known, so a negative base is refused
+    // just like a non-integral exponent.
+    if (negativeBase) return ReportMathError(MathErrorKind::Domain, kFunctionName, x, y, kNegativeNan);
+    return LogarithmPath(x, y, false);
+  }
+  if (IntegralBandCovers(exponentX, exponentY)) {
+    const auto magnitude = static_cast<std::uint64_t>(std::fabs(y));
+    return SquareAndMultiply(x, magnitude, exponentY, SignBit(y));
+  }
+  const auto n = static_cast<std::int64_t>(y);
+  return LogarithmPath(std::fabs(x), y, negativeBase && (n & 1) != 0);
+}
+
+bool SquareAndMultiplyCovers(Extended x, int maxPower) {
+  const int field = ExponentField(x);
+  if (field == 0 || field == kExtendedExponentAllOnes) return false;
+  int topBit = 0;
+  while ((maxPower >> (topBit + 1)) != 0) ++topBit;
+  // The narrowest band is that of the largest exponent.
+  return IntegralBandCovers(field - kExtendedExponentBias, topBit);
+}
+
+void SquareAndMultiplyPowers(Extended x, int maxPower, Extended* powers) {
+  powers[0] = 1.0L;
+  if (maxPower >= 1) powers[1] = x;
+  for (int i = 2; i <= maxPower; ++i) {
+    const Extended half = powers[i / 2];
+    Extended r = half * half;
+    if (i & 1) r = r * x;
+    powers[i] = r;
+  }
+}
+
+}  // namespace peruka

@@ -1,0 +1,96 @@
+#include "text/shift_jis.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <stdexcept>
+
+namespace peruka {
+
+namespace {
+
+// glibc's name for code page 932; "SJIS" maps 0x5C and 0x7E differently.
+constexpr const char* kShiftJisName = "CP932";
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
+    if (handle_ == reinterpret_cast<iconv_t>(-1))
+      throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+  }
+  ~Converter() { iconv_close(handle_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts `in` into `out`; on a character it cannot take, calls
+  // `onInvalid`, which appends a substitute and says how many bytes to skip.
+  template <typename OnInvalid>
+  void Run(std::string_view in, std::string& out, OnInvalid onInvalid) {
+    iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    char buffer[4096];
+    while (inLeft > 0) {
+      char* outPtr = buffer;
+      std::size_t outLeft = sizeof buffer;
+      const std::size_t rc = iconv(handle_, &inPtr, &inLeft, &outPtr, &outLeft);
+      out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+      if (rc != static_cast<std::size_t>(-1)) continue;
+      if (errno == E2BIG) continue;
+      // EILSEQ or EINVAL (a sequence cut short at the end).
+      const std::size_t skip = std::min(inLeft, onInvalid(std::string_view(inPtr, inLeft), out));
+      inPtr += skip;
+      inLeft -= skip;
+      iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    }
+  }
+
+ private:
+  iconv_t handle_;
+};
+
+// Length of the UTF-8 sequence that starts `text`, or 1 when it is malformed.
+std::size_t Utf8SequenceLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
+  if (length > text.size()) return 1;
+  for (std::size_t i = 1; i < length; ++i)
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 1;
+  return length;
+}
+
+}  // namespace
+
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+std::string Utf8ToShiftJis(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
+  thread_local Converter converter(kShiftJisName, "UTF-8");
+  std::string out;
+  out.reserve(utf8.size());
+  converter.Run(utf8, out, [](std::string_view rest, std::string& sink) {
+    sink += '?';
+    return Utf8SequenceLength(rest);
+  });
+  return out;
+}
+
+std::string ShiftJisToUtf8(std::string_view sjis) {
+  if (IsAscii(sjis)) return std::string(sjis);
+  thread_local Converter converter("UTF-8", kShiftJisName);
+  std::string out;
+  out.reserve(sjis.size() * 3 / 2);
+  converter.Run(sjis, out, [](std::string_view, std::string& sink) {
+    sink += kReplacementUtf8;
+    return std::size_t{1};
+  });
+  return out;
+}
+
+}  // namespace peruka

@@ -1,0 +1,20 @@
+// Conversion between UTF-8 and Shift-JIS (code page 932), the program's
+// internal text. All conversion goes through here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace peruka {
+
+// UTF-8 to Shift-JIS. A character with no Shift-JIS form, and every byte of
+// malformed UTF-8, becomes "?".
+std::string Utf8ToShiftJis(std::string_view utf8);
+
+// Shift-JIS to UTF-8. A byte sequence that is not Shift-JIS becomes U+FFFD.
+std::string ShiftJisToUtf8(std::string_view sjis);
+
+// True when every byte is below 0x80: such a text is the same in both.
+bool IsAscii(std::string_view text);
+
+}  // namespace peruka

@@ -1,6 +1,7 @@
 #include "fit/fit_polynomial.h"
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 #include "numeric/decimal_parse.h"
@@ -43,7 +44,9 @@ void FitResult::DeliverPendingFault() const {
 }
 
 FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& yColumn) {
-  const int n = itemIndex + 1;
+  if (itemIndex < kMinDegree - 2 || itemIndex > kMaxDegree - 1)
+    throw std::out_of_range("degree index out of range: " + std::to_string(itemIndex));
+  const int n = itemIndex + 1;  // an index of -1 (no selection) fits the constant alone
   const std::size_t m = xColumn.Count();
   double sums[kMaxPower + 1] = {};
   double rhs[kMaxDegree + 1] = {};

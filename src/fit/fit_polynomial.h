@@ -32,6 +32,7 @@ struct FitResult {
 // by the EConvertError, and every "powl: DOMAIN error" report (two per x of
 // zero) comes in its place. Each text is converted once; the repetitions
 // give the same value and are not observable.
+// itemIndex runs from -1 to 19; any other value throws std::out_of_range.
 // Throws EConvertError, EOverflow (a value or a stored sum beyond the double
 // range) or EInvalidOp (a zero pivot: 0/0).
 FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& yColumn);

@@ -70,7 +70,7 @@ DecimalRecord MakeDecimalRecord(Extended value, int precision, int decimals) {
     // Add one to the last retained digit; a "9" passed over is dropped.
     while (!digits.empty() && digits.back() == '9') digits.pop_back();
     if (digits.empty()) {
-      digits = "1";
+      digits.assign(1, '1');
       ++exponent;
     } else {
       ++digits.back();

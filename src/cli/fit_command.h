@@ -1,0 +1,36 @@
+// peruka-fit: the calculate command without a window. It reads the two
+// columns from files, runs the column check, the fitting and the result text
+// exactly as the calculate button does, and reports on the standard streams.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace peruka::cli {
+
+// Exit statuses.
+inline constexpr int kExitSuccess = 0;      // the result text is on standard output
+inline constexpr int kExitNotice = 1;       // the column check refused the data
+inline constexpr int kExitError = 2;        // a conversion error or an arithmetic fault
+inline constexpr int kExitUsage = 64;       // bad command line
+inline constexpr int kExitDataFormat = 65;  // a pairs line without a separator
+inline constexpr int kExitNoInput = 66;     // an input file cannot be read
+inline constexpr int kExitSoftware = 70;    // out of memory or another internal failure
+inline constexpr int kExitIoError = 74;     // the result cannot be written
+
+inline constexpr int kDefaultDegree = 1;
+
+// Runs the command with `args` (without the program name). Standard input is
+// read from `in` when a file is named "-". Everything shown to the user is
+// UTF-8: the result text (lines ended by LF) goes to `out`; notices, error
+// texts, "powl: DOMAIN error" reports and usage messages go to `err`, which is
+// flushed before the result is written. Uses the process-wide decimal mark
+// (LocaleDecimalMark), overridden by --decimal-mark for the length of the run,
+// and replaces the runtime message presenter for the length of the run.
+int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err);
+
+// The text that --help prints.
+std::string HelpText();
+
+}  // namespace peruka::cli

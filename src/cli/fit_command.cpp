@@ -9,10 +9,10 @@
 #include <utility>
 
 #include "cli/input_text.h"
+#include "cli/view_lines.h"
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
-#include "fit/text_lines.h"
 #include "numeric/exceptions.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
@@ -46,7 +46,12 @@ void Write(std::FILE* stream, std::string_view text) {
   if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quoted(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted.append(1, '\'').append(text).append(1, '\'');
+  return quoted;
+}
 
 // "-d N", "-dN", "--degree N" and "--degree=N" (likewise for every option
 // with a value). Returns true when args[i] is the option; `value` receives
@@ -162,11 +167,12 @@ struct InputError {
   int error;
 };
 
-std::string ReadInput(const std::string& name, std::FILE* in) {
-  std::string text;
-  const int error = name == kStandardInputName ? ReadAll(in, text) : ReadFile(name, text);
+InputText ReadInput(const std::string& name, std::FILE* in, bool shiftJis) {
+  InputText input;
+  const int error =
+      name == kStandardInputName ? InputText::FromStream(in, input) : InputText::FromFile(name, input);
   if (error != 0) throw InputError{name, error};
-  return text;
+  return ToColumnText(std::move(input), shiftJis);
 }
 
 std::string DisplayName(const std::string& name) {
@@ -206,24 +212,27 @@ class MessageLinesScope {
 
 int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* err) {
   const DecimalMarkScope markScope(options.decimalMark);
-  TextLines xColumn;
-  TextLines yColumn;
+  // The texts outlive the columns, which view them.
+  InputText xText;
+  InputText yText;
+  ViewLines xColumn;
+  ViewLines yColumn;
   if (options.pairs) {
-    const std::string text = ToColumnText(ReadInput(options.pairsFile, in), options.shiftJis);
-    const PairsResult pairs = SplitPairs(text, LocaleDecimalMark(), xColumn, yColumn);
-    if (pairs.badLine != 0) {
+    xText = ReadInput(options.pairsFile, in, options.shiftJis);
+    const std::size_t badLine = SplitPairs(xText.View(), LocaleDecimalMark(), xColumn, yColumn);
+    if (badLine != 0) {
       const std::string_view between = LocaleDecimalMark() == ','
                                            ? "no tab between x and y (the decimal mark is a comma)"
                                            : "no tab or comma between x and y";
       Write(err, std::string(kProgram) + ": " + DisplayName(options.pairsFile) + ", line " +
-                     std::to_string(pairs.badLine) + ": " + std::string(between) + "\n");
+                     std::to_string(badLine) + ": " + std::string(between) + "\n");
       return kExitDataFormat;
     }
   } else {
-    std::string xText = ReadInput(options.files[0], in);
-    std::string yText = ReadInput(options.files[1], in);
-    xColumn = TextLines::FromText(ToColumnText(std::move(xText), options.shiftJis));
-    yColumn = TextLines::FromText(ToColumnText(std::move(yText), options.shiftJis));
+    xText = ReadInput(options.files[0], in, options.shiftJis);
+    yText = ReadInput(options.files[1], in, options.shiftJis);
+    xColumn = ViewLines::FromText(xText.View());
+    yColumn = ViewLines::FromText(yText.View());
   }
 
   const MessageLinesScope messageScope(err);

@@ -1,10 +1,15 @@
 #include "cli/input_text.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "text/shift_jis.h"
 
@@ -15,89 +20,122 @@ namespace {
 constexpr std::size_t kReadChunk = std::size_t{1} << 20;
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-}  // namespace
-
-int ReadAll(std::FILE* stream, std::string& text) {
-  text.clear();
-  // A regular file tells its size: one allocation, one read.
-  struct stat info;
-  const int fd = fileno(stream);
-  std::size_t expected = 0;
-  if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-    expected = static_cast<std::size_t>(info.st_size);
-
+// Reads `fd` to its end into `text`, starting with room for `expected` bytes.
+int ReadDescriptor(int fd, std::size_t expected, std::string& text) {
   std::size_t used = 0;
   text.resize(std::max(expected + 1, kReadChunk));
   for (;;) {
     if (used == text.size()) text.resize(text.size() * 2);
-    errno = 0;
-    const std::size_t got = std::fread(text.data() + used, 1, text.size() - used, stream);
-    used += got;
-    if (got > 0) continue;
-    if (std::ferror(stream)) {
-      const int error = errno != 0 ? errno : EIO;
+    const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
       text.clear();
       return error;
     }
-    break;  // end of file
+    if (got == 0) break;
+    used += static_cast<std::size_t>(got);
   }
   text.resize(used);
   if (text.capacity() > used + used / 4 + kReadChunk) text.shrink_to_fit();
   return 0;
 }
 
-int ReadFile(const std::string& path, std::string& text) {
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return errno != 0 ? errno : EIO;
-  const int error = ReadAll(file, text);
-  std::fclose(file);
+std::size_t RegularFileSize(int fd) {
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) return 0;
+  return static_cast<std::size_t>(info.st_size);
+}
+
+// True when some byte is 0x80 or above; eight bytes at a time, as a long
+// file is usually all ASCII.
+bool HasNonAsciiByte(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (word & kHighBits) return true;
+  }
+  for (; i < text.size(); ++i)
+    if (static_cast<unsigned char>(text[i]) >= 0x80) return true;
+  return false;
+}
+
+}  // namespace
+
+InputText::~InputText() { Release(); }
+
+InputText::InputText(InputText&& other) noexcept { *this = std::move(other); }
+
+InputText& InputText::operator=(InputText&& other) noexcept {
+  if (this == &other) return *this;
+  Release();
+  const bool ownsText = other.mapping_ == nullptr;
+  owned_ = std::move(other.owned_);
+  mapping_ = std::exchange(other.mapping_, nullptr);
+  mappingSize_ = std::exchange(other.mappingSize_, 0);
+  view_ = ownsText ? std::string_view(owned_) : other.view_;
+  other.view_ = {};
+  return *this;
+}
+
+void InputText::Release() {
+  if (mapping_ != nullptr) ::munmap(mapping_, mappingSize_);
+  mapping_ = nullptr;
+  mappingSize_ = 0;
+  owned_.clear();
+  view_ = {};
+}
+
+int InputText::FromFile(const std::string& path, InputText& input) {
+  input.Release();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const std::size_t size = RegularFileSize(fd);
+  if (size > 0) {
+    // The page cache already holds the bytes: mapping them costs no copy and
+    // no fresh memory.
+    void* mapping = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    if (mapping != MAP_FAILED) {
+      ::close(fd);
+      input.mapping_ = mapping;
+      input.mappingSize_ = size;
+      input.view_ = std::string_view(static_cast<const char*>(mapping), size);
+      return 0;
+    }
+  }
+  const int error = ReadDescriptor(fd, size, input.owned_);
+  ::close(fd);
+  input.view_ = input.owned_;
   return error;
 }
 
-std::string ToColumnText(std::string input, bool inputIsShiftJis) {
-  if (inputIsShiftJis || IsAscii(input)) return input;
-  std::string_view view(input);
-  if (view.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
-    view.remove_prefix(kUtf8ByteOrderMark.size());
-  return Utf8ToShiftJis(view);
-}
-
-std::size_t PairSeparator(std::string_view line, char decimalMark) {
-  const std::size_t tab = line.find('\t');
-  if (tab != std::string_view::npos || decimalMark == ',') return tab;
-  return line.find(',');
-}
-
-PairsResult SplitPairs(std::string_view text, char decimalMark, TextLines& xColumn, TextLines& yColumn) {
-  const std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-  // Either column may take nearly all the bytes. The pages of a large
-  // reservation that stay unused are never touched and cost no memory.
-  xColumn.Reserve(lines, text.size());
-  yColumn.Reserve(lines, text.size());
-
-  PairsResult result;
-  std::size_t number = 0;
-  std::size_t start = 0;
-  const char* const data = text.data();
-  while (start < text.size()) {
-    ++number;
-    const void* found = std::memchr(data + start, '\n', text.size() - start);
-    const std::size_t end =
-        found ? static_cast<std::size_t>(static_cast<const char*>(found) - data) : text.size();
-    std::size_t stop = end;
-    if (stop > start && data[stop - 1] == '\r' && end < text.size()) --stop;
-    const std::string_view line = text.substr(start, stop - start);
-    const std::size_t separator = PairSeparator(line, decimalMark);
-    if (separator == std::string_view::npos) {
-      result.badLine = number;
-      return result;
-    }
-    xColumn.Append(line.substr(0, separator));
-    yColumn.Append(line.substr(separator + 1));
-    start = end + 1;
+int InputText::FromStream(std::FILE* stream, InputText& input) {
+  input.Release();
+  const int fd = fileno(stream);
+  int error = 0;
+  if (fd >= 0) {
+    error = ReadDescriptor(fd, RegularFileSize(fd), input.owned_);
+  } else {
+    // A stream without a descriptor (one in memory).
+    std::string& text = input.owned_;
+    errno = 0;
+    char chunk[1 << 16];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, stream)) > 0) text.append(chunk, got);
+    if (std::ferror(stream)) error = errno != 0 ? errno : EIO;
   }
-  return result;
+  input.view_ = input.owned_;
+  return error;
+}
+
+InputText ToColumnText(InputText input, bool inputIsShiftJis) {
+  if (inputIsShiftJis || !HasNonAsciiByte(input.View())) return input;
+  std::string_view text = input.View();
+  if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
+    text.remove_prefix(kUtf8ByteOrderMark.size());
+  return InputText(Utf8ToShiftJis(text));
 }
 
 }  // namespace peruka::cli

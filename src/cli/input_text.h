@@ -1,44 +1,47 @@
-// Reading the command's input files and turning them into the two columns.
+// The bytes of one input of the command: a file or standard input, read
+// whole, then turned into the Shift-JIS text that the columns hold.
 #pragma once
 
 #include <cstddef>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "fit/text_lines.h"
-
 namespace peruka::cli {
 
-// Reads everything from `stream` into `text`. Returns 0, or the errno of the
-// failed read.
-int ReadAll(std::FILE* stream, std::string& text);
+class InputText {
+ public:
+  InputText() = default;
+  explicit InputText(std::string text) : owned_(std::move(text)), view_(owned_) {}
+  ~InputText();
+  InputText(InputText&& other) noexcept;
+  InputText& operator=(InputText&& other) noexcept;
+  InputText(const InputText&) = delete;
+  InputText& operator=(const InputText&) = delete;
 
-// Reads the whole file at `path` into `text`. Returns 0, or the errno of the
-// failed open or read.
-int ReadFile(const std::string& path, std::string& text);
+  std::string_view View() const { return view_; }
+
+  // Reads a whole file. A regular file is mapped instead of copied. Returns
+  // 0, or the errno of the failed open or read.
+  static int FromFile(const std::string& path, InputText& input);
+  // Reads `stream` to its end, through its descriptor when it has one (so
+  // nothing may have been read through the stream before). Returns 0, or the
+  // errno of the failed read.
+  static int FromStream(std::FILE* stream, InputText& input);
+
+ private:
+  void Release();
+
+  std::string owned_;
+  void* mapping_ = nullptr;
+  std::size_t mappingSize_ = 0;
+  std::string_view view_;
+};
 
 // The input as the columns hold it: Shift-JIS bytes. UTF-8 input loses a
 // leading byte-order mark and is converted (a character with no Shift-JIS
-// form, or a malformed byte, becomes "?"); Shift-JIS input is taken as it is.
-// Pure ASCII is returned without conversion.
-std::string ToColumnText(std::string input, bool inputIsShiftJis);
-
-// The separator rule of a pairs line: the first tab, or, when the line has no
-// tab and the decimal mark is not a comma, the first comma. npos when neither.
-std::size_t PairSeparator(std::string_view line, char decimalMark);
-
-struct PairsResult {
-  // 1-based number of the first line without a separator; 0 when every line
-  // has one.
-  std::size_t badLine = 0;
-};
-
-// Splits `text` into lines at LF (dropping the CR of a CR LF, not counting an
-// empty last line) and each line at its separator into the x text and the y
-// text. The texts are appended to the columns byte for byte, NUL bytes
-// included. Stops at the first line without a separator.
-PairsResult SplitPairs(std::string_view text, char decimalMark, TextLines& xColumn, TextLines& yColumn);
+// form, or a malformed byte, becomes "?"); Shift-JIS input, and ASCII, is
+// taken as it is.
+InputText ToColumnText(InputText input, bool inputIsShiftJis);
 
 }  // namespace peruka::cli

@@ -1,0 +1,104 @@
+// Running the command in-process with its standard streams in memory, and
+// scratch files for it to read.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/fit_command.h"
+#include "numeric/locale_mark.h"
+
+namespace peruka::testing {
+
+struct CommandRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs peruka-fit with `args`; `input` is its standard input.
+inline CommandRun RunCommand(const std::vector<std::string>& args, std::string_view input = {}) {
+  CommandRun run;
+  std::FILE* in = std::tmpfile();
+  if (in == nullptr) {
+    ADD_FAILURE() << "no temporary file for standard input";
+    return run;
+  }
+  if (!input.empty()) std::fwrite(input.data(), 1, input.size(), in);
+  std::fflush(in);
+  std::rewind(in);
+  char* outData = nullptr;
+  char* errData = nullptr;
+  std::size_t outSize = 0;
+  std::size_t errSize = 0;
+  std::FILE* out = open_memstream(&outData, &outSize);
+  std::FILE* err = open_memstream(&errData, &errSize);
+  run.status = cli::RunFitCommand(args, in, out, err);
+  std::fclose(out);
+  std::fclose(err);
+  std::fclose(in);
+  run.out.assign(outData, outSize);
+  run.err.assign(errData, errSize);
+  std::free(outData);
+  std::free(errData);
+  return run;
+}
+
+// A fresh directory per test for the files the command reads; the decimal
+// mark is "." unless a test says otherwise.
+class CommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetLocaleDecimalMark('.');
+    std::string pattern = (std::filesystem::temp_directory_path() / "peruka-cli-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_, ignored);
+  }
+
+  // Writes `bytes` to a file named `name` in the test's directory.
+  std::string File(const std::string& name, std::string_view bytes) {
+    const std::string path = (dir_ / name).string();
+    std::ofstream file(path, std::ios::binary);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+
+  std::filesystem::path dir_;
+};
+
+// The texts the command shows, as the terminal receives them.
+inline constexpr std::string_view kCountsDiffer = "xとyのデータ数が違うよ(･･､)\n";
+inline constexpr std::string_view kNoData = "データが入力されてないよ(･･､)\n";
+inline constexpr std::string_view kNotNumeric = "数字じゃないデータがあるよ(･･､)\n";
+inline constexpr std::string_view kInvalidOp = "無効な浮動小数点操作.\n";
+inline constexpr std::string_view kOverflow = "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.\n";
+inline constexpr std::string_view kTooLong = "結果が 4096 文字以上あります.\n";
+inline constexpr std::string_view kDomain = "powl: DOMAIN error\n";
+
+inline std::string NotFloat(std::string_view text) {
+  return "'" + std::string(text) + "' は浮動小数点ではありません.\n";
+}
+
+inline std::string Repeat(std::string_view text, std::size_t times) {
+  std::string all;
+  all.reserve(text.size() * times);
+  for (std::size_t i = 0; i < times; ++i) all += text;
+  return all;
+}
+
+// The result of the worked example (0, 1), (1, 3), (2, 5) at degree 1.
+inline constexpr std::string_view kWorkedExample = "y = (2.000000000000000) x^1\n   + (1.000000000000000)\n";
+
+}  // namespace peruka::testing

@@ -88,7 +88,9 @@ inline constexpr std::string_view kTooLong = "結果が 4096 文字以上あり�
 inline constexpr std::string_view kDomain = "powl: DOMAIN error\n";
 
 inline std::string NotFloat(std::string_view text) {
-  return "'" + std::string(text) + "' は浮動小数点ではありません.\n";
+  std::string message(1, '\'');
+  message.append(text).append("' は浮動小数点ではありません.\n");
+  return message;
 }
 
 inline std::string Repeat(std::string_view text, std::size_t times) {

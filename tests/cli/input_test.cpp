@@ -1,0 +1,199 @@
+// Reading inputs, converting them and cutting them into column lines.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/input_text.h"
+#include "cli/view_lines.h"
+#include "command_runner.h"
+
+namespace peruka::testing {
+namespace {
+
+using cli::InputText;
+using cli::PairSeparator;
+using cli::SplitPairs;
+using cli::ToColumnText;
+using cli::ViewLines;
+
+std::vector<std::string> Lines(const ViewLines& lines) {
+  std::vector<std::string> all;
+  for (std::size_t i = 0; i < lines.Count(); ++i) all.push_back(lines.Line(i));
+  return all;
+}
+
+struct SplitCase {
+  std::string text;
+  std::vector<std::string> lines;
+};
+
+class ColumnSplit : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(ColumnSplit, MatchesTheColumnBoxRule) {
+  const ViewLines lines = ViewLines::FromText(GetParam().text);
+  EXPECT_EQ(Lines(lines), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ColumnSplit,
+                         ::testing::Values(SplitCase{"", {}}, SplitCase{"\n", {""}}, SplitCase{"1", {"1"}},
+                                           SplitCase{"1\n", {"1"}}, SplitCase{"1\n\n", {"1", ""}},
+                                           SplitCase{"1\r\n2\r\n", {"1", "2"}},
+                                           SplitCase{"1\r\r\n", {"1\r"}},  // only the CR right before LF goes
+                                           SplitCase{"1\r",
+                                                     {"1\r"}},  // a CR at the very end is no line break
+                                           SplitCase{"1\r2\n", {"1\r2"}},  // nor is a CR alone
+                                           SplitCase{"\r\n\r\n", {"", ""}},
+                                           SplitCase{std::string("a\0b\n\0\n", 6),
+                                                     {std::string("a\0b", 3), std::string(1, '\0')}}));
+
+struct PairsSplitCase {
+  std::string text;
+  char mark;
+  std::size_t badLine;
+  std::vector<std::string> x;
+  std::vector<std::string> y;
+};
+
+class PairsSplit : public ::testing::TestWithParam<PairsSplitCase> {};
+
+TEST_P(PairsSplit, CutsEachLineAtItsFirstSeparator) {
+  const PairsSplitCase& c = GetParam();
+  ViewLines x;
+  ViewLines y;
+  EXPECT_EQ(SplitPairs(c.text, c.mark, x, y), c.badLine);
+  EXPECT_EQ(Lines(x), c.x);
+  EXPECT_EQ(Lines(y), c.y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PairsSplit,
+    ::testing::Values(PairsSplitCase{"", '.', 0, {}, {}},
+                      PairsSplitCase{"1\t2\n3,4\r\n", '.', 0, {"1", "3"}, {"2", "4"}},
+                      PairsSplitCase{"1,5\t2,5\n", '.', 0, {"1,5"}, {"2,5"}},
+                      PairsSplitCase{"1\t2\t3\n", '.', 0, {"1"}, {"2\t3"}},
+                      PairsSplitCase{"\t\n,\n", '.', 0, {"", ""}, {"", ""}},
+                      PairsSplitCase{"1\t2\n3 4\n5\t6\n", '.', 2, {"1"}, {"2"}},
+                      PairsSplitCase{"1\t2\n\n", '.', 2, {"1"}, {"2"}},
+                      PairsSplitCase{"1,5\t2\n1,5\n", ',', 2, {"1,5"}, {"2"}},
+                      PairsSplitCase{
+                          std::string("\0\t\0\n", 4), '.', 0, {std::string(1, '\0')}, {std::string(1, '\0')}},
+                      PairsSplitCase{"1\t2\r", '.', 0, {"1"}, {"2\r"}}));
+
+TEST(PairSeparator, TabFirstThenCommaUnlessTheMarkIsAComma) {
+  EXPECT_EQ(PairSeparator("1,5\t2", '.'), 3u);
+  EXPECT_EQ(PairSeparator("1,5,2", '.'), 1u);
+  EXPECT_EQ(PairSeparator("1,5,2", ','), std::string_view::npos);
+  EXPECT_EQ(PairSeparator("1 2", '.'), std::string_view::npos);
+  EXPECT_EQ(PairSeparator("", '.'), std::string_view::npos);
+}
+
+TEST(ViewLines, TrimmedReplacementNarrowsTheView) {
+  const std::string text = "  12  \nab\n";
+  ViewLines lines = ViewLines::FromText(text);
+  const std::string_view first = lines.View(0);
+  lines.Replace(0, first.substr(2, 2));
+  EXPECT_EQ(lines.Line(0), "12");
+  EXPECT_EQ(lines.View(0).data(), text.data() + 2);  // no copy
+  lines.Replace(1, "");
+  EXPECT_EQ(lines.Line(1), "");
+  EXPECT_EQ(lines.Count(), 2u);
+}
+
+TEST(ViewLines, OtherReplacementIsCopiedAndStaysValid) {
+  const std::string text = "1\n2\n";
+  ViewLines lines = ViewLines::FromText(text);
+  {
+    std::string temporary = "replaced";
+    lines.Replace(0, temporary);
+    for (int i = 0; i < 100; ++i) lines.Replace(1, "short " + std::to_string(i));
+  }
+  EXPECT_EQ(lines.Line(0), "replaced");
+  EXPECT_EQ(lines.Line(1), "short 99");
+}
+
+TEST(ViewLines, PastTheEndReadsEmptyAndIgnoresReplace) {
+  ViewLines lines = ViewLines::FromText("1\n");
+  lines.Replace(5, "x");
+  EXPECT_EQ(lines.Line(5), "");
+  EXPECT_EQ(lines.Count(), 1u);
+}
+
+struct ConversionCase {
+  std::string input;
+  bool shiftJis;
+  std::string columnText;
+};
+
+class ColumnTextConversion : public ::testing::TestWithParam<ConversionCase> {};
+
+TEST_P(ColumnTextConversion, GivesShiftJisBytes) {
+  const ConversionCase& c = GetParam();
+  EXPECT_EQ(ToColumnText(InputText(c.input), c.shiftJis).View(), c.columnText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ColumnTextConversion,
+    ::testing::Values(ConversionCase{"1.5\t2\n", false, "1.5\t2\n"},
+                      ConversionCase{"１\n", false, "\x82\x50\n"},   // full-width digit
+                      ConversionCase{"ｴﾗｰ", false, "\xB4\xD7\xB0"},  // half-width katakana
+                      ConversionCase{"€1\n", false, "?1\n"},         // no Shift-JIS form
+                      ConversionCase{"1\xFF\n", false, "1?\n"},      // malformed UTF-8
+                      ConversionCase{"\xE3\x81\n", false, "??\n"},   // cut short before the LF
+                      ConversionCase{"\xEF\xBB\xBF"
+                                     "1\n",
+                                     false, "1\n"},                      // byte-order mark
+                      ConversionCase{"1\xEF\xBB\xBF\n", false, "1?\n"},  // only at the start
+                      ConversionCase{"\xEF\xBB\xBF\n", true, "\xEF\xBB\xBF\n"},
+                      ConversionCase{"\x82\x50\xFF\n", true, "\x82\x50\xFF\n"},  // Shift-JIS as it is
+                      ConversionCase{std::string("\0\xC3\xA9\0", 4), false, std::string("\0?\0", 3)}));
+
+class InputFiles : public CommandTest {};
+
+TEST_F(InputFiles, RegularFileIsReadWhole) {
+  std::string bytes(3 << 20, '7');
+  bytes[12345] = '\0';
+  bytes.back() = '\n';
+  InputText input;
+  ASSERT_EQ(InputText::FromFile(File("big", bytes), input), 0);
+  EXPECT_EQ(input.View(), bytes);
+  InputText moved = std::move(input);
+  EXPECT_EQ(moved.View(), bytes);
+  EXPECT_TRUE(input.View().empty());
+}
+
+TEST_F(InputFiles, EmptyFileIsEmptyText) {
+  InputText input;
+  ASSERT_EQ(InputText::FromFile(File("empty", ""), input), 0);
+  EXPECT_EQ(input.View(), "");
+}
+
+TEST_F(InputFiles, OpenFailureGivesErrno) {
+  InputText input;
+  EXPECT_EQ(InputText::FromFile((dir_ / "none").string(), input), ENOENT);
+  EXPECT_EQ(InputText::FromFile(dir_.string(), input), EISDIR);
+}
+
+TEST_F(InputFiles, StreamWithDescriptorAndWithoutGiveTheSame) {
+  const std::string bytes = std::string("1\t2\0\r\n", 6) + std::string(200000, '5');
+  std::FILE* withDescriptor = std::tmpfile();
+  ASSERT_NE(withDescriptor, nullptr);
+  std::fwrite(bytes.data(), 1, bytes.size(), withDescriptor);
+  std::rewind(withDescriptor);
+  InputText fromDescriptor;
+  EXPECT_EQ(InputText::FromStream(withDescriptor, fromDescriptor), 0);
+  std::fclose(withDescriptor);
+  EXPECT_EQ(fromDescriptor.View(), bytes);
+
+  std::string copy = bytes;
+  std::FILE* inMemory = fmemopen(copy.data(), copy.size(), "r");
+  ASSERT_NE(inMemory, nullptr);
+  InputText fromMemory;
+  EXPECT_EQ(InputText::FromStream(inMemory, fromMemory), 0);
+  std::fclose(inMemory);
+  EXPECT_EQ(fromMemory.View(), bytes);
+}
+
+}  // namespace
+}  // namespace peruka::testing

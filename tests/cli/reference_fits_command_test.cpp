@@ -1,0 +1,81 @@
+// The reference fits of tests/data/fits.txt through the whole command: its
+// output must be the reference text, its errors the reports and message the
+// window would show, in order.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli/fit_command.h"
+#include "command_runner.h"
+#include "test_data.h"
+
+namespace peruka::testing {
+namespace {
+
+struct ReferenceFit {
+  std::size_t line = 0;
+  int degree = 0;
+  std::string pairs;
+  std::string expected;  // the result text, or "ERR <kind> [<text>]"
+  int domainBoxes = 0;
+};
+
+std::vector<ReferenceFit> LoadReferenceFits() {
+  std::vector<ReferenceFit> fits;
+  const auto lines = DataLines("fits.txt");
+  std::size_t i = 0;
+  while (i < lines.size()) {
+    if (lines[i].empty()) {
+      ++i;
+      continue;
+    }
+    ReferenceFit fit;
+    fit.line = i + 1;
+    fit.degree = std::stoi(lines[i].substr(std::string("DEGREE ").size()));
+    for (++i; lines[i] != "EXPECT"; ++i) fit.pairs += lines[i] + "\n";
+    for (++i; lines[i].rfind("DOMAINBOXES ", 0) != 0; ++i) fit.expected += lines[i] + "\n";
+    fit.domainBoxes = std::stoi(lines[i].substr(std::string("DOMAINBOXES ").size()));
+    ++i;
+    fits.push_back(std::move(fit));
+  }
+  return fits;
+}
+
+// What the command prints on standard error for a reference error line.
+std::string ErrorText(const std::string& expected) {
+  const std::string kind = expected.substr(4, expected.size() - 5);  // without "ERR " and the LF
+  if (kind == "invalid") return std::string(kInvalidOp);
+  if (kind == "overflow" || kind == "overflow-last") return std::string(kOverflow);
+  if (kind.rfind("convert ", 0) == 0) return NotFloat(kind.substr(8));
+  if (kind == "convert") return NotFloat("");
+  ADD_FAILURE() << "unknown reference error " << expected;
+  return {};
+}
+
+class ReferenceFitsCommand : public CommandTest {};
+
+TEST_F(ReferenceFitsCommand, EveryCaseGivesTheReferenceOutput) {
+  const std::vector<ReferenceFit> fits = LoadReferenceFits();
+  ASSERT_GT(fits.size(), 50u);
+  int failures = 0;
+  for (const ReferenceFit& fit : fits) {
+    const CommandRun run = RunCommand({"-d", std::to_string(fit.degree), "--pairs", "-"}, fit.pairs);
+    const std::string boxes = Repeat(kDomain, static_cast<std::size_t>(fit.domainBoxes));
+    const bool isError = fit.expected.rfind("ERR ", 0) == 0;
+    const int status = isError ? cli::kExitError : cli::kExitSuccess;
+    const std::string out = isError ? "" : fit.expected;
+    const std::string err = isError ? boxes + ErrorText(fit.expected) : boxes;
+    if ((run.status != status || run.out != out || run.err != err) && ++failures <= 5) {
+      ADD_FAILURE() << "case at line " << fit.line << ": status " << run.status << "\nout:\n"
+                    << run.out << "expected:\n"
+                    << out << "err:\n"
+                    << run.err.substr(0, 400) << "expected:\n"
+                    << err.substr(0, 400);
+    }
+  }
+  EXPECT_EQ(failures, 0);
+}
+
+}  // namespace
+}  // namespace peruka::testing

@@ -52,12 +52,28 @@ class Converter {
 };
 
 // Length of the UTF-8 sequence that starts `text`, or 1 when it is malformed.
+// Overlong forms, surrogates and code points above U+10FFFF are malformed:
+// their second byte lies outside the range its lead byte allows.
 std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
-  if (length > text.size()) return 1;
-  for (std::size_t i = 1; i < length; ++i)
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 1;
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  std::size_t length = 1;
+  unsigned char low = 0x80, high = 0xBF;  // the allowed second bytes
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  }
+  if (length == 1 || length > text.size()) return 1;
+  if (byte(1) < low || byte(1) > high) return 1;
+  for (std::size_t i = 2; i < length; ++i)
+    if ((byte(i) & 0xC0) != 0x80) return 1;
   return length;
 }
 

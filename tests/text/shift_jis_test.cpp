@@ -41,12 +41,24 @@ TEST(ShiftJis, WhatUtf8CannotGiveBecomesAQuestionMark) {
     std::string sjis;
   };
   const Row rows[] = {
-      {"😀", "?"},                                               // no Shift-JIS form
-      {"a😀b", "a?b"},     {"\xFF", "?"},                        // never valid in UTF-8
-      {"\x80\x80", "??"},                                       // stray continuation bytes
-      {"a\xC3", "a?"},                                          // cut short at the end
-      {"\xE3\x81", "??"}, {"\xC3(\xE3\x81\x82", "?(\x82\xA0"},  // a lead byte without its continuation
-      {"\xC0\x80", "??"},                                       // overlong
+      {"😀", "?"},  // no Shift-JIS form
+      {"a😀b", "a?b"},
+      {"\xFF", "?"},       // never valid in UTF-8
+      {"\x80\x80", "??"},  // stray continuation bytes
+      {"a\xC3", "a?"},     // cut short at the end
+      {"\xE3\x81", "??"},
+      {"\xC3(\xE3\x81\x82", "?(\x82\xA0"},  // a lead byte without its continuation
+      {"\xC0\x80", "??"},                   // overlong
+      {"\xE0\x80\x80", "???"},              // overlong, three bytes
+      {"\xF0\x80\x80\x80", "????"},         // overlong, four bytes
+      {"\xED\xA0\x80", "???"},              // a surrogate
+      {"\xF4\x90\x80\x80", "????"},         // above U+10FFFF
+      {"\xF5\x80\x80\x80", "????"},         // never a lead byte
+      {"\xFF\x80\x80", "???"},
+      {"\xE3\x81"
+       "a",
+       "??a"},                                        // cut short in the middle
+      {"\xF0\x9F\x98\x80\xE3\x81\x82", "?\x82\xA0"},  // an emoji is one character
   };
   for (const auto& row : rows) EXPECT_EQ(Utf8ToShiftJis(row.utf8), row.sjis) << row.utf8;
 }

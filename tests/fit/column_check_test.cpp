@@ -60,7 +60,7 @@ TEST(CheckColumns, ConditionsInOrder) {
       {"failure in the last y line", "1\n2", "1\n 2+", ColumnCheck::NotNumeric, {"1", "2"}, {"1", "2+"}},
       {"empty line in the middle", "1\n\n3", "4\n5\n6", ColumnCheck::Ok, {"1", "", "3"}, {"4", "5", "6"}},
       {"trailing line break not counted", "1\n2\n", "3\n4", ColumnCheck::Ok, {"1", "2"}, {"3", "4"}},
-      {"blanks only become empty", "1\n   ", "2\n3", ColumnCheck::Ok, {"1", ""}, {"2", "3"}},
+      {"blanks only become empty", "1\n   \n3", "2\n3\n4", ColumnCheck::Ok, {"1", "", "3"}, {"2", "3", "4"}},
       {"full-width blank stays",
        "\x81\x40"
        "1",

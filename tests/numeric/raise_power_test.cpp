@@ -236,6 +236,36 @@ TEST_F(RaisePowerTest, BandTestPicksTheWayOfComputing) {
   }
 }
 
+TEST_F(RaisePowerTest, RangeLimitsOfTheLogarithmPath) {
+  // Exponents from 4096 up take the logarithm path; t = y ln 2.
+  struct Row {
+    const char* name;
+    Extended x, y;
+    Extended near;  // the result, to 1e-15 relative; 0 and inf exactly
+    Reports reports;
+  };
+  const Row rows[] = {
+      {"t = 11355.8 is computed", 2.0L, 16383.0L, 0x1p16383L, kNone},
+      {"t = 11356.52 overflows", 2.0L, 16384.0L, kInf, kOverflow},
+      {"odd power of a negative base", -2.0L, 16383.0L, -0x1p16383L, kNone},
+      {"even power of a negative base overflows", -2.0L, 16384.0L, kInf, kOverflow},
+      {"t = -11354.4 is computed", 2.0L, -16381.0L, 0x1p-16381L, kNone},
+      // 2^-16382 is still a normal extended, but t = -11355.1 is out of range.
+      {"t = -11355.1 underflows silently", 2.0L, -16382.0L, 0.0L, kNone},
+      {"t far beyond 16384", 10.0L, 1e10L, kInf, kOverflow},
+      {"t far below -16384", 10.0L, -1e10L, 0.0L, kNone},
+  };
+  for (const auto& row : rows) {
+    const Extended result = Call(row.x, row.y);
+    if (row.near == 0.0L || std::isinf(row.near)) {
+      EXPECT_TRUE(SameBits(result, row.near)) << row.name << ": " << Describe(result);
+    } else {
+      EXPECT_NEAR(static_cast<double>(result / row.near), 1.0, 1e-15) << row.name << ": " << Describe(result);
+    }
+    EXPECT_EQ(reports_, row.reports) << row.name;
+  }
+}
+
 TEST_F(RaisePowerTest, ExponentTimesLogarithmBeyondTheExtendedRangeFaults) {
   EXPECT_THROW(RaisePower(1e4000L, 1e4930L), EOverflow);
   EXPECT_EQ(reports_, kNone);

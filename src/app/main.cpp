@@ -1,0 +1,30 @@
+// The entry point: starts the window layer, creates the main window and runs
+// the message loop until the window is closed.
+#include <QPixmap>
+
+#include "app/mainunit.h"
+#include "app/peruka_icon.h"
+#include "numeric/exceptions.h"
+#include "numeric/extended.h"
+#include "numeric/locale_mark.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/window_layer.h"
+
+int main(int argc, char** argv) {
+  using namespace peruka;
+  EnsureExtendedPrecision();
+  LoadLocaleSettings();
+  InstallRuntimeMessageBox();
+  WindowLayer windowLayer(argc, argv);
+  try {
+    Application->Initialize();
+    Application->SetIcon(QIcon(QPixmap(kPerukaIcon)));
+    Application->SetTitle(kApplicationTitle);
+    Application->CreateForm(MainForm);
+    Application->Run();
+  } catch (const Exception& error) {
+    MessageBox(error.Message() + ".", Application->Title(), MB_OK | MB_ICONSTOP);
+  }
+  return 0;
+}

@@ -1,0 +1,48 @@
+// The main window: the entry box, the two columns, the degree list, the two
+// buttons and the result label, with the handlers that use them.
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/forms.h"
+
+namespace peruka {
+
+class TMainForm : public TForm {
+ public:
+  explicit TMainForm(TComponent* owner);
+
+  TMemo* Data = nullptr;
+  TComboBox* Jisuu = nullptr;
+  TLabel* Label1 = nullptr;
+  TMemo* YData = nullptr;
+  TMemo* XData = nullptr;
+  TButton* ClearBtn = nullptr;
+  TButton* CalcBtn = nullptr;
+  TLabel* XLabel = nullptr;
+  TLabel* YLabel = nullptr;
+  TLabel* Answer = nullptr;
+
+  // True when the next accepted entry goes to the x column.
+  bool NextIsX = true;
+
+  // Lays the window out and empties the boxes, before the window is shown.
+  void FormCreate(TObject* Sender);
+  // Empties the three boxes; the next entry is an x value again.
+  void ClearBtnClick(TObject* Sender);
+  // Enter in the entry box: its first line goes to the x or the y column.
+  void DataKeyUp(TObject* Sender, Word& Key, TShiftState Shift);
+  // Checks the columns, fits the polynomial and shows it.
+  void CalcBtnClick(TObject* Sender);
+};
+
+// The main window, set by the application object before the window's
+// constructor runs.
+extern TMainForm* MainForm;
+
+// The window definition of the main window, at 120 pixels per inch.
+const FormDefinition& MainFormDefinition();
+
+// The application title, "ペルカ".
+extern const std::string_view kApplicationTitle;
+
+}  // namespace peruka

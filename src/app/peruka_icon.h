@@ -1,0 +1,46 @@
+// The program's icon: measured points and the polynomial through them (32 x 32, 6 colours).
+#pragma once
+
+// clang-format off
+static const char* const kPerukaIcon[] = {
+    "32 32 6 1",
+    "w c #FFFFFF",
+    "k c #000000",
+    "y c #FFFFC0",
+    "g c #808080",
+    "b c #0000FF",
+    "r c #FF0000",
+    "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk",
+    "kyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyrrryyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyrrryyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyrrryyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyyybyyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyybbyyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyybbbyyk",
+    "kyyygyyyyyyyyyyyyyyyyyrrrbbbyyyk",
+    "kyyygyyyyyyyyyyyyyyyyyrrrbbyyyyk",
+    "kyyygyyyyyyyyyyyyyyyyyrrrbyyyyyk",
+    "kyyygyyyyyyyyyyyyyyyyybbbyyyyyyk",
+    "kyyygyyyyyyyyyyyyyyyyybbyyyyyyyk",
+    "kyyygyyyyyyyyyyyyrrrbbbyyyyyyyyk",
+    "kyyygyyyyyyyyyyyyrrrbbyyyyyyyyyk",
+    "kyyygyyyyyyyyyyyyrrrbyyyyyyyyyyk",
+    "kyyygyyyyyyyyyyybbbbyyyyyyyyyyyk",
+    "kyyygyyyyyyyyybbbbbyyyyyyyyyyyyk",
+    "kyyygyyrrrybrrrbbyyyyyyyyyyyyyyk",
+    "kyyygbbrrrbbrrryyyyyyyyyyyyyyyyk",
+    "kyyygbbrrrbbrrryyyyyyyyyyyyyyyyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyygyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyygggggggggggggggggggggggggyyk",
+    "kyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyk",
+    "kkkkkkkkkkkkkkkkkkkkkkkkkkkkkkkk"
+};
+// clang-format on

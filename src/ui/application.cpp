@@ -1,0 +1,207 @@
+#include "ui/application.h"
+
+#include <cxxabi.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScreen>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+#include "numeric/exceptions.h"
+#include "numeric/extended.h"
+#include "numeric/locale_mark.h"
+#include "numeric/math_error.h"
+#include "ui/dialogs.h"
+
+namespace peruka {
+
+TApplication* Application = nullptr;
+TScreen* Screen = nullptr;
+
+namespace {
+
+// ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰ
+constexpr std::string_view kGenericCaption = "\xb1\xcc\xdf\xd8\xb9\xb0\xbc\xae\xdd\x20\xb4\xd7\xb0";
+// %sがﾓｼﾞｭｰﾙ %s の\n%p で発生しました。\n%s%s\n
+constexpr const char* kGenericFormat =
+    "%s\x82\xaa\xd3\xbc\xde\xad\xb0\xd9 %s \x82\xcc\n%p "
+    "\x82\xc5\x94\xad\x90\xb6\x82\xb5\x82\xdc\x82\xb5\x82\xbd"
+    "\x81\x42\n%s%s\n";
+
+constexpr std::size_t kTitleLimit = 255;
+
+// Cuts a Shift-JIS text to at most `limit` bytes without splitting a
+// double-byte character.
+std::string CutShiftJis(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return std::string(text);
+  std::size_t i = 0;
+  while (i < limit) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    if (lead && i + 1 >= limit) break;
+    i += lead ? 2 : 1;
+  }
+  return std::string(text.substr(0, i));
+}
+
+std::string ClassNameOf(const std::type_info& type) {
+  int status = 0;
+  std::unique_ptr<char, void (*)(void*)> demangled(
+      abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+  return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
+}
+
+void ShowGenericReport(const std::string& className, const void* address) {
+  std::string fileName = CutShiftJis(ExecutableFileName(), 63);
+  char text[1024];
+  std::snprintf(text, sizeof text, kGenericFormat, className.c_str(), fileName.c_str(), address, "", "");
+  MessageBox(text, kGenericCaption, MB_TASKMODAL | MB_ICONSTOP);
+}
+
+// Watches the application for the settings-change notice and reads the
+// decimal mark again.
+class LocaleWatcher final : public QObject {
+ public:
+  LocaleWatcher() {
+    if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::LocaleChange && watched == QCoreApplication::instance())
+      LoadLocaleSettings();
+    return false;
+  }
+};
+
+}  // namespace
+
+std::string DefaultTitle(std::string_view fileName) {
+  if (const auto slash = fileName.find_last_of('/'); slash != std::string_view::npos)
+    fileName = fileName.substr(slash + 1);
+  if (const auto dot = fileName.find('.'); dot != std::string_view::npos) fileName = fileName.substr(0, dot);
+  std::string title(fileName);
+  for (std::size_t i = 1; i < title.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(title[i]);
+    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    if (lead) {
+      ++i;
+      continue;
+    }
+    if (byte < 0x80) title[i] = static_cast<char>(std::tolower(byte));
+  }
+  return title;
+}
+
+void DispatchEvent(const std::function<void()>& handler) {
+  if (Application) {
+    Application->Dispatch(handler);
+  } else {
+    handler();
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+TScreen::TScreen(TComponent* owner) : TComponent(owner) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  pixelsPerInch_ = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+}
+
+int TScreen::Width() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().width() : 0;
+}
+
+int TScreen::Height() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().height() : 0;
+}
+
+// ---------------------------------------------------------------------------
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+  title_ = CutShiftJis(DefaultTitle(ExecutableFileName()), kTitleLimit);
+  localeWatcher_ = new LocaleWatcher;
+}
+
+TApplication::~TApplication() {
+  DestroyComponents();
+  delete localeWatcher_;
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::SetTitle(std::string_view title) { title_ = CutShiftJis(title, kTitleLimit); }
+
+void TApplication::SetIcon(const QIcon& icon) {
+  icon_ = icon;
+  QApplication::setWindowIcon(icon);
+}
+
+void TApplication::AddForm(TForm* form) {
+  form->AfterConstruction();
+  if (!mainForm_) mainForm_ = form;
+}
+
+void TApplication::Run() {
+  running_ = true;
+  if (mainForm_) {
+    mainForm_->Show();
+    mainForm_->Widget()->activateWindow();
+    if (!terminated_) QApplication::exec();
+    terminated_ = true;
+  }
+  running_ = false;
+}
+
+void TApplication::Terminate() {
+  // Like a posted quit message: the loop, and any modal loop inside it, ends
+  // when it comes to this request.
+  QMetaObject::invokeMethod(
+      localeWatcher_,
+      [this] {
+        terminated_ = true;
+        QCoreApplication::exit(0);
+      },
+      Qt::QueuedConnection);
+}
+
+void TApplication::Minimize() {
+  if (mainForm_) mainForm_->Widget()->showMinimized();
+}
+
+void TApplication::Restore() {
+  if (!mainForm_) return;
+  mainForm_->Widget()->showNormal();
+  mainForm_->Widget()->activateWindow();
+}
+
+void TApplication::ShowException(const Exception& error) {
+  MessageBox(error.Message() + ".", Title(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::HandleException(std::exception_ptr error) {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  try {
+    std::rethrow_exception(error);
+  } catch (const EAbort&) {
+    // A silent exception: nothing is shown.
+  } catch (const EMathError& e) {
+    // The arithmetic is left in its default state for the next calculation.
+    EnsureExtendedPrecision();
+    ShowException(e);
+  } catch (const Exception& e) {
+    ShowException(e);
+  } catch (const std::exception& e) {
+    ShowGenericReport(ClassNameOf(typeid(e)), &e);
+  } catch (...) {
+    ShowGenericReport("?", nullptr);
+  }
+}
+
+}  // namespace peruka

@@ -1,0 +1,120 @@
+// The application object and the screen object: title, creation of the main
+// window, the message loop, closing, and the error display that catches every
+// exception escaping an event.
+#pragma once
+
+#include <QIcon>
+#include <exception>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "ui/forms.h"
+
+namespace peruka {
+
+class Exception;
+
+class TScreen : public TComponent {
+ public:
+  explicit TScreen(TComponent* owner);
+  // Read once, when the screen object is created.
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
+  // Asked each time.
+  int Width() const;
+  int Height() const;
+
+ private:
+  int pixelsPerInch_;
+};
+
+class TApplication : public TComponent {
+ public:
+  explicit TApplication(TComponent* owner);
+  ~TApplication() override;
+
+  // Runs the installed initialisation procedure; there is none.
+  void Initialize() {}
+
+  // At most 255 bytes are kept.
+  std::string Title() const { return title_; }
+  void SetTitle(std::string_view title);
+
+  // Creates a form, storing it in `reference` before its constructor runs,
+  // so that the creation handler can reach it there. The first form becomes
+  // the main form. If construction fails the reference is cleared and the
+  // exception goes on.
+  template <class T>
+  void CreateForm(T*& reference);
+
+  TForm* MainForm() const { return mainForm_; }
+  // Shows the main form and handles messages until the program is told to end.
+  void Run();
+  // Asks the message loop to end; the loop (and any modal loop) ends as soon
+  // as it sees the request.
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+  bool Running() const { return running_; }
+
+  void Minimize();
+  void Restore();
+
+  const QIcon& Icon() const { return icon_; }
+  void SetIcon(const QIcon& icon);
+
+  // The error display: the message of an exception of the program's family
+  // followed by "." in the error box (nothing for EAbort); a generic report
+  // for anything else.
+  void HandleException(std::exception_ptr error);
+  void ShowException(const Exception& error);
+
+  // Runs an event handler; an exception that escapes it goes to the error
+  // display and the program goes on.
+  template <class F>
+  void Dispatch(F&& handler) noexcept {
+    try {
+      handler();
+    } catch (...) {
+      HandleException(std::current_exception());
+    }
+  }
+
+ private:
+  void AddForm(TForm* form);
+
+  std::string title_;
+  TForm* mainForm_ = nullptr;
+  bool terminated_ = false;
+  bool running_ = false;
+  QIcon icon_;
+  QObject* localeWatcher_ = nullptr;
+};
+
+extern TApplication* Application;
+extern TScreen* Screen;
+
+// Runs an event handler under the application's guard (or plainly when there
+// is no application object).
+void DispatchEvent(const std::function<void()>& handler);
+
+// The default title: the program file's name without its folder, cut at its
+// first full stop, lower case from the second character on.
+std::string DefaultTitle(std::string_view fileName);
+
+template <class T>
+void TApplication::CreateForm(T*& reference) {
+  void* storage = ::operator new(sizeof(T));
+  reference = static_cast<T*>(storage);
+  T* form = nullptr;
+  try {
+    form = new (storage) T(this);
+  } catch (...) {
+    ::operator delete(storage);
+    reference = nullptr;
+    throw;
+  }
+  AddForm(form);
+}
+
+}  // namespace peruka

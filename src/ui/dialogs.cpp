@@ -1,0 +1,130 @@
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+#include <memory>
+
+#include "numeric/math_error.h"
+#include "text/shift_jis.h"
+#include "ui/application.h"
+#include "ui/draw_text.h"
+#include "ui/qt_text.h"
+
+namespace peruka {
+
+namespace {
+
+ModalBoxHook& Hook() {
+  static ModalBoxHook hook;
+  return hook;
+}
+
+}  // namespace
+
+ModalBoxHook SetModalBoxHook(ModalBoxHook hook) {
+  ModalBoxHook previous = std::move(Hook());
+  Hook() = std::move(hook);
+  return previous;
+}
+
+void ScheduleModalBoxHook(QWidget* box) {
+  if (!Hook()) return;
+  ModalBoxHook hook = Hook();
+  QPointer<QWidget> target = box;
+  QTimer::singleShot(0, box, [hook, target] {
+    if (target) hook(target);
+  });
+}
+
+int MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  QPointer<QWidget> active = QApplication::activeWindow();
+  QPointer<QWidget> focus = active ? active->focusWidget() : nullptr;
+
+  QMessageBox box((flags & MB_ICONSTOP) ? QMessageBox::Critical : QMessageBox::NoIcon, ToQString(caption),
+                  ToQString(text), QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.winId();
+  if (active && box.windowHandle()) box.windowHandle()->setTransientParent(active->windowHandle());
+  ScheduleModalBoxHook(&box);
+  box.exec();
+
+  // The windows that were blocked take their input again; the one that was
+  // active is active again, with its focus where it was.
+  if (active) {
+    active->activateWindow();
+    if (focus) focus->setFocus(Qt::ActiveWindowFocusReason);
+  }
+  return IDOK;
+}
+
+// ---------------------------------------------------------------------------
+
+TMessageForm::TMessageForm(TComponent* owner, std::string_view text) : TForm(owner) {
+  SetBorderStyle(bsDialog);
+  Message = new TLabel(this);
+  Message->SetName("Message");
+  OK = new TButton(this);
+  OK->SetName("OK");
+
+  // The unit of the layout: the average character of the box's font.
+  const QFontMetrics metrics(Font());
+  const int unitWidth =
+      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+  const int unitHeight = metrics.height();
+  const int horizontalMargin = MulDiv(8, unitWidth, 4);
+  const int verticalMargin = MulDiv(8, unitHeight, 8);
+  const int horizontalSpacing = MulDiv(10, unitWidth, 4);
+  const int verticalSpacing = MulDiv(10, unitHeight, 8);
+  const int buttonWidth = MulDiv(50, unitWidth, 4);
+  const int buttonHeight = MulDiv(14, unitHeight, 8);
+  static_cast<void>(horizontalSpacing);  // used only beside an icon, which a notice has not
+
+  // The text is broken at words to fit half the screen width.
+  TextFormat format;
+  format.wordBreak = true;
+  format.prefix = true;
+  const int screenWidth = Screen ? Screen->Width() : 0;
+  const int screenHeight = Screen ? Screen->Height() : 0;
+  const QSize textSize = MeasureText(Font(), ToQString(text), format, screenWidth / 2);
+  const int textWidth = textSize.width();
+  const int textHeight = textSize.height();
+  const int buttonGroupWidth = buttonWidth;
+
+  SetClientWidth(std::max(textWidth, buttonGroupWidth) + 2 * horizontalMargin);
+  SetClientHeight(textHeight + buttonHeight + verticalSpacing + 2 * verticalMargin);
+  SetBounds(screenWidth / 2 - Width() / 2, screenHeight / 2 - Height() / 2, Width(), Height());
+  SetCaption(Application ? Application->Title() : std::string());
+
+  Message->SetWordWrap(true);
+  Message->SetCaption(text);
+  Message->SetBounds(horizontalMargin, verticalMargin, textWidth, textHeight);
+
+  OK->SetCaption("OK");
+  OK->SetModalResult(mrOk);
+  OK->SetDefault(true);
+  OK->SetCancel(true);
+  OK->SetBounds((ClientWidth() - buttonGroupWidth) / 2, textHeight + verticalMargin + verticalSpacing,
+                buttonWidth, buttonHeight);
+  OK->SetTabOrder(0);
+}
+
+void ShowNotice(std::string_view text) {
+  std::unique_ptr<TMessageForm> form(new TMessageForm(Application, text));
+  form->ShowModal();
+}
+
+void InstallRuntimeMessageBox() {
+  SetRuntimeMessagePresenter([](std::string_view text, std::string_view title) {
+    MessageBox(text, Utf8ToShiftJis(title), MB_OK | MB_ICONSTOP | MB_SETFOREGROUND | MB_TASKMODAL);
+  });
+}
+
+}  // namespace peruka

@@ -1,0 +1,375 @@
+#include "ui/forms.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <algorithm>
+
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/qt_text.h"
+
+namespace peruka {
+
+namespace {
+
+// ＭＳ Ｐゴシック
+constexpr std::string_view kDefaultFontName = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+
+class FormWidget final : public QWidget {
+ public:
+  explicit FormWidget(TForm* form) : QWidget(nullptr, Qt::Window), form_(form) {}
+  void Detach() { form_ = nullptr; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    // The form decides: the main form ends the program, a modal form ends
+    // its modal loop, any other form is hidden.
+    event->ignore();
+    if (form_) DispatchEvent([this] { form_->Close(); });
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    if (form_ && form_->DialogKey(event->key(), event->modifiers())) {
+      event->accept();
+      return;
+    }
+    QWidget::keyPressEvent(event);
+  }
+
+ private:
+  TForm* form_;
+};
+
+}  // namespace
+
+int ScaledFontHeight(int fontHeight, int screenPixelsPerInch, int definitionPixelsPerInch) {
+  if (screenPixelsPerInch == definitionPixelsPerInch) return fontHeight;
+  return MulDiv(fontHeight, screenPixelsPerInch, definitionPixelsPerInch);
+}
+
+Bounds ScaleBounds(const Bounds& bounds, int m, int d) {
+  if (m == d) return bounds;
+  const int left = MulDiv(bounds.left, m, d);
+  const int top = MulDiv(bounds.top, m, d);
+  return Bounds{left, top, MulDiv(bounds.left + bounds.width, m, d) - left,
+                MulDiv(bounds.top + bounds.height, m, d) - top};
+}
+
+QFont MakeFont(std::string_view shiftJisName, int height) {
+  QFont font(ToQString(shiftJisName));
+  font.setKerning(false);
+  if (height < 0) {
+    font.setPixelSize(-height);
+  } else if (height > 0) {
+    // A cell height: the largest character height whose cell fits.
+    int size = height;
+    for (font.setPixelSize(size); size > 1 && QFontMetrics(font).height() > height;
+         font.setPixelSize(--size)) {
+    }
+  }
+  return font;
+}
+
+// The extent of a text is as high as the font's cell, whatever the text.
+int TextHeightOfZero(const QFont& font) { return QFontMetrics(font).height(); }
+
+QFont DefaultFont() {
+  const int pixelsPerInch = Screen ? Screen->PixelsPerInch() : 96;
+  return MakeFont(kDefaultFontName, -MulDiv(9, pixelsPerInch, 72));
+}
+
+// ---------------------------------------------------------------------------
+
+TForm::TForm(TComponent* owner) : TWinControl(owner, new FormWidget(this)) {
+  widget_->setAttribute(Qt::WA_DeleteOnClose, false);
+  widget_->setAttribute(Qt::WA_QuitOnClose, false);
+  font_ = DefaultFont();
+  fontHeight_ = -font_.pixelSize();
+  widget_->setFont(font_);
+  ApplyWindowFlags();
+}
+
+TForm::~TForm() {
+  if (auto* form = dynamic_cast<FormWidget*>(widget_.data())) form->Detach();
+  if (modalLoop_) modalLoop_->quit();
+  DestroyComponents();
+}
+
+void TForm::SetCaption(std::string_view caption) {
+  caption_ = std::string(caption);
+  widget_->setWindowTitle(ToQString(caption_));
+  SetAccessibleName(caption_);
+}
+
+int TForm::Left() const { return widget_->frameGeometry().x(); }
+int TForm::Top() const { return widget_->frameGeometry().y(); }
+int TForm::Width() const { return widget_->frameGeometry().width(); }
+int TForm::Height() const { return widget_->frameGeometry().height(); }
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+  const QRect frame = widget_->frameGeometry();
+  const int extraWidth = frame.width() - widget_->width();
+  const int extraHeight = frame.height() - widget_->height();
+  widget_->move(left, top);
+  const int clientWidth = std::max(width - extraWidth, 0);
+  const int clientHeight = std::max(height - extraHeight, 0);
+  if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin) {
+    widget_->resize(clientWidth, clientHeight);
+  } else {
+    widget_->setFixedSize(clientWidth, clientHeight);
+  }
+}
+
+int TForm::ClientWidth() const { return widget_->width(); }
+int TForm::ClientHeight() const { return widget_->height(); }
+
+void TForm::SetClientWidth(int width) { SetBounds(Left(), Top(), Width() + width - ClientWidth(), Height()); }
+
+void TForm::SetClientHeight(int height) {
+  SetBounds(Left(), Top(), Width(), Height() + height - ClientHeight());
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+  borderStyle_ = style;
+  ApplyWindowFlags();
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons) {
+  borderIcons_ = icons;
+  ApplyWindowFlags();
+}
+
+void TForm::ApplyWindowFlags() {
+  Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  const bool fixed = borderStyle_ != bsSizeable && borderStyle_ != bsSizeToolWin;
+  if (borderStyle_ == bsDialog) {
+    flags |= Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  } else {
+    flags |= Qt::Window;
+    if (borderIcons_ & biSystemMenu) {
+      flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+      if (borderIcons_ & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
+      if ((borderIcons_ & biMaximize) && !fixed) flags |= Qt::WindowMaximizeButtonHint;
+    }
+  }
+  if (fixed) flags |= Qt::MSWindowsFixedSizeDialogHint;
+  const bool visible = widget_->isVisible();
+  widget_->setWindowFlags(flags);
+  if (fixed) {
+    widget_->setFixedSize(widget_->size());
+  } else {
+    widget_->setMinimumSize(0, 0);
+    widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
+  if (visible) widget_->show();
+}
+
+void TForm::SetFont(std::string_view name, int height) {
+  font_ = MakeFont(name, height);
+  fontHeight_ = height;
+  widget_->setFont(font_);
+}
+
+void TForm::SetModalResult(int result) {
+  modalResult_ = result;
+  if (modalLoop_ && result != mrNone) modalLoop_->quit();
+}
+
+void TForm::CenterOnScreen() {
+  const int screenWidth = Screen ? Screen->Width() : 0;
+  const int screenHeight = Screen ? Screen->Height() : 0;
+  const int left = std::max((screenWidth - Width()) / 2, 0);
+  const int top = std::max((screenHeight - Height()) / 2, 0);
+  widget_->move(left, top);
+}
+
+void TForm::Show() {
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    if (position_ == poScreenCenter) CenterOnScreen();
+    position_ = position_ == poScreenCenter ? poDesigned : position_;
+  }
+  // The first control in tab order that can take the focus gets it when the
+  // window is activated, unless a control has it already.
+  if (!widget_->focusWidget()) {
+    std::vector<TWinControl*> order;
+    for (int i = 0; i < ComponentCount(); ++i)
+      if (auto* control = dynamic_cast<TWinControl*>(Components(i)); control && control->TabStop())
+        order.push_back(control);
+    std::stable_sort(order.begin(), order.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    for (TWinControl* control : order) {
+      if (control->CanFocus()) {
+        control->SetFocus();
+        break;
+      }
+    }
+  }
+  widget_->show();
+  widget_->raise();
+}
+
+void TForm::Hide() { widget_->hide(); }
+
+int TForm::ShowModal() {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  QPointer<QWidget> active = QApplication::activeWindow();
+  QPointer<QWidget> focus = active ? active->focusWidget() : nullptr;
+  widget_->setWindowModality(Qt::ApplicationModal);
+  modalResult_ = mrNone;
+  Show();
+  widget_->activateWindow();
+
+  QEventLoop loop;
+  modalLoop_ = &loop;
+  ScheduleModalBoxHook(widget_);
+  for (;;) {
+    if (Application && Application->Terminated() && modalResult_ == mrNone) modalResult_ = mrCancel;
+    if (modalResult_ != mrNone) break;
+    loop.exec(QEventLoop::DialogExec);
+  }
+  modalLoop_ = nullptr;
+  Hide();
+  widget_->setWindowModality(Qt::NonModal);
+  if (active) {
+    active->activateWindow();
+    if (focus) focus->setFocus(Qt::ActiveWindowFocusReason);
+  }
+  return modalResult_;
+}
+
+void TForm::Close() {
+  if (modalLoop_) {
+    SetModalResult(mrCancel);
+    return;
+  }
+  if (Application && Application->MainForm() == this) {
+    Application->Terminate();
+    return;
+  }
+  Hide();
+}
+
+bool TForm::DialogKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return false;
+  const bool enter = qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
+  const bool escape = qtKey == Qt::Key_Escape;
+  if (!enter && !escape) return false;
+  for (int i = 0; i < ComponentCount(); ++i) {
+    auto* button = dynamic_cast<TButton*>(Components(i));
+    if (!button || !button->CanFocus()) continue;
+    if ((enter && button->Default()) || (escape && button->Cancel())) {
+      DispatchEvent([button] { button->Click(); });
+      return true;
+    }
+  }
+  return false;
+}
+
+void TForm::UpdateTabOrder() {
+  std::vector<TWinControl*> order;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* control = dynamic_cast<TWinControl*>(Components(i)); control && control->TabOrder() >= 0)
+      order.push_back(control);
+  std::stable_sort(order.begin(), order.end(),
+                   [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  for (std::size_t i = 1; i < order.size(); ++i)
+    QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+}
+
+void TForm::AfterConstruction() {
+  if (OnCreate) DispatchEvent([this] { OnCreate(this); });
+}
+
+void TForm::RegisterHandler(std::string_view name, TNotifyEvent handler) {
+  notifyHandlers_[std::string(name)] = std::move(handler);
+}
+
+void TForm::RegisterHandler(std::string_view name, TKeyEvent handler) {
+  keyHandlers_[std::string(name)] = std::move(handler);
+}
+
+void TForm::ApplyControl(const ControlDefinition& definition, int m, int d) {
+  TComponent* component = FindComponent(definition.name);
+  if (!component) return;
+  if (auto* combo = dynamic_cast<TComboBox*>(component)) {
+    if (definition.style) combo->SetStyle(*definition.style);
+    if (definition.itemHeight) combo->SetItemHeight(*definition.itemHeight);
+    for (std::string_view item : definition.items) combo->Items()->Add(item);
+  }
+  if (auto* memo = dynamic_cast<TMemo*>(component)) {
+    std::string text;
+    for (std::size_t i = 0; i < definition.lines.size(); ++i) {
+      if (i > 0) text += "\r\n";
+      text += definition.lines[i];
+    }
+    memo->SetText(text);
+    if (definition.imeMode) memo->SetImeMode(*definition.imeMode);
+    if (!definition.onKeyUp.empty()) {
+      if (auto it = keyHandlers_.find(definition.onKeyUp); it != keyHandlers_.end())
+        memo->OnKeyUp = it->second;
+    }
+  }
+  if (auto* label = dynamic_cast<TLabel*>(component)) {
+    if (definition.autoSize) label->SetAutoSize(*definition.autoSize);
+    if (!definition.accessibleName.empty()) label->SetEmptyAccessibleName(definition.accessibleName);
+    if (definition.caption) label->SetCaption(*definition.caption);
+    if (!definition.focusControl.empty())
+      label->SetFocusControl(dynamic_cast<TWinControl*>(FindComponent(definition.focusControl)));
+  }
+  if (auto* button = dynamic_cast<TButton*>(component)) {
+    if (definition.caption) button->SetCaption(*definition.caption);
+    if (!definition.onClick.empty()) {
+      if (auto it = notifyHandlers_.find(definition.onClick); it != notifyHandlers_.end())
+        button->OnClick = it->second;
+    }
+  }
+  if (auto* control = dynamic_cast<TControl*>(component)) {
+    const Bounds scaled =
+        ScaleBounds(Bounds{definition.left, definition.top, definition.width, definition.height}, m, d);
+    control->SetBounds(scaled.left, scaled.top, scaled.width, scaled.height);
+    if (!definition.accessibleName.empty() && !dynamic_cast<TLabel*>(component))
+      control->SetAccessibleName(definition.accessibleName);
+  }
+  if (auto* control = dynamic_cast<TWinControl*>(component); control && definition.tabOrder >= 0)
+    control->SetTabOrder(definition.tabOrder);
+}
+
+void TForm::ReadDefinition(const FormDefinition& definition) {
+  reading_ = true;
+  SetName(definition.name);
+  SetCaption(definition.caption);
+  SetBorderStyle(definition.borderStyle);
+  SetBorderIcons(definition.borderIcons);
+  SetPosition(definition.position);
+  if (definition.icon) widget_->setWindowIcon(QIcon(QPixmap(definition.icon)));
+
+  // Scale to the screen: the font by the pixels per inch, everything else
+  // by the height of "0" in that font against the definition's.
+  const int screenPixelsPerInch = Screen ? Screen->PixelsPerInch() : definition.pixelsPerInch;
+  SetFont(definition.fontName,
+          ScaledFontHeight(definition.fontHeight, screenPixelsPerInch, definition.pixelsPerInch));
+  const int m = TextHeightOfZero(font_);
+  const int d = definition.textHeight;
+  for (const ControlDefinition& control : definition.controls) ApplyControl(control, m, d);
+
+  widget_->move(definition.left, definition.top);
+  const int clientWidth = m != d ? MulDiv(definition.clientWidth, m, d) : definition.clientWidth;
+  const int clientHeight = m != d ? MulDiv(definition.clientHeight, m, d) : definition.clientHeight;
+  SetClientWidth(clientWidth);
+  SetClientHeight(clientHeight);
+  if (!definition.onCreate.empty()) {
+    if (auto it = notifyHandlers_.find(definition.onCreate); it != notifyHandlers_.end())
+      OnCreate = it->second;
+  }
+  reading_ = false;
+  for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
+  UpdateTabOrder();
+}
+
+}  // namespace peruka

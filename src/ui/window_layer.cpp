@@ -1,0 +1,68 @@
+#include "ui/window_layer.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QProxyStyle>
+#include <QStyleFactory>
+
+#include "ui/application.h"
+#include "ui/forms.h"
+
+namespace peruka {
+
+namespace {
+
+class WindowStyle final : public QProxyStyle {
+ public:
+  WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    // A drop-down list opens below the control and shows DropDownCount items.
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+// Exceptions that escape an event outside the handlers' own guard still end
+// in the error display instead of ending the program.
+class GuardedApplication final : public QApplication {
+ public:
+  GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (...) {
+      if (Application) Application->HandleException(std::current_exception());
+      return false;
+    }
+  }
+};
+
+}  // namespace
+
+void InstallFontSubstitutions() {
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+}
+
+WindowLayer::WindowLayer(int& argc, char** argv) {
+  InstallFontSubstitutions();
+  qtApplication_ = std::make_unique<GuardedApplication>(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setStyle(new WindowStyle);
+  Screen = new TScreen(nullptr);
+  QApplication::setFont(DefaultFont());
+  Application = new TApplication(nullptr);
+}
+
+WindowLayer::~WindowLayer() {
+  delete Application;
+  Application = nullptr;
+  delete Screen;
+  Screen = nullptr;
+  qtApplication_.reset();
+}
+
+}  // namespace peruka

@@ -1,4 +1,4 @@
-// The least-squares fit: the worked example, the faults of singular and
+// The least-squares fit: an exact line, the faults of singular and
 // overflowing systems, and the order in which texts are converted.
 #include "fit/fit_polynomial.h"
 
@@ -57,7 +57,7 @@ std::string Refused(const std::string& text) {
 const std::string kInvalid = "EInvalidOp " + Utf8ToShiftJis("無効な浮動小数点操作");
 const std::string kOverflow = "EOverflow " + Utf8ToShiftJis("浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ");
 
-TEST_F(FitPolynomialTest, WorkedExample) {
+TEST_F(FitPolynomialTest, ThreePointsOnALineGiveExactCoefficients) {
   EXPECT_EQ(Outcome(1, "0\n1\n2", "1\n3\n5"),
             "y = (2.000000000000000) x^1\n   + (1.000000000000000) | reports 2");
   const FitResult fit = FitPolynomial(0, TextLines::FromText("0\n1\n2"), TextLines::FromText("1\n3\n5"));

@@ -26,7 +26,10 @@ std::vector<FitCase> LoadCases() {
   const auto lines = testing::DataLines("fits.txt");
   std::size_t i = 0;
   while (i < lines.size()) {
-    if (lines[i].empty()) { ++i; continue; }
+    if (lines[i].empty()) {
+      ++i;
+      continue;
+    }
     FitCase c;
     c.line = i + 1;
     c.degree = std::stoi(lines[i].substr(7));
@@ -78,8 +81,9 @@ TEST(ReferenceFits, EveryCaseGivesTheSameTextErrorAndBoxes) {
       actual = "ERR overflow\n";
     }
     if ((actual != c.expected || boxes != c.domainBoxes) && ++failures <= 10)
-      ADD_FAILURE() << "case at line " << c.line << "\nexpected:\n" << c.expected << "boxes " << c.domainBoxes
-                    << "\ngot:\n" << actual << "boxes " << boxes;
+      ADD_FAILURE() << "case at line " << c.line << "\nexpected:\n"
+                    << c.expected << "boxes " << c.domainBoxes << "\ngot:\n"
+                    << actual << "boxes " << boxes;
   }
   EXPECT_EQ(failures, 0);
   SetRuntimeMessagePresenter(previous);

@@ -77,12 +77,6 @@ TEST_F(FormatFixedTest, CoefficientTexts) {
   for (const auto& row : rows) EXPECT_EQ(FormatFixed(row.value, 15, 15), row.text) << row.name;
 }
 
-TEST_F(FormatFixedTest, ValueTableDoublesAreTheOnesMeant) {
-  EXPECT_EQ(999999999999999.4, 999999999999999.375);
-  EXPECT_EQ(-999999999999999.9, -999999999999999.875);
-  EXPECT_EQ(0x1p-16, 0.0000152587890625);
-}
-
 TEST_F(FormatFixedTest, PrecisionAndDecimals) {
   struct Row {
     Extended value;

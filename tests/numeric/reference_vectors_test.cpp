@@ -30,7 +30,8 @@ double DoubleOfBits(std::uint64_t bits) {
 std::string Outcome(const std::string& text) {
   try {
     char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llX", static_cast<unsigned long long>(BitsOfDouble(ParseDecimal(text))));
+    std::snprintf(hex, sizeof hex, "%016llX",
+                  static_cast<unsigned long long>(BitsOfDouble(ParseDecimal(text))));
     return hex;
   } catch (const EConvertError&) {
     return "ERR convert";
@@ -50,7 +51,8 @@ TEST(ReferenceVectors, ParseDecimalMatchesEveryRow) {
     const std::string expected = line.substr(0, tab);
     const std::string text = line.substr(tab + 1);
     const std::string actual = Outcome(text);
-    if (actual != expected && ++failures <= 20) ADD_FAILURE() << "text [" << text << "] expected " << expected << " got " << actual;
+    if (actual != expected && ++failures <= 20)
+      ADD_FAILURE() << "text [" << text << "] expected " << expected << " got " << actual;
   }
   EXPECT_EQ(failures, 0);
 }
@@ -66,7 +68,8 @@ TEST(ReferenceVectors, FormatFixedMatchesEveryRow) {
     const double value = DoubleOfBits(ParseHex64(line.substr(0, tab)));
     const std::string expected = line.substr(tab + 1);
     const std::string actual = FormatFixed(value, 15, 15);
-    if (actual != expected && ++failures <= 20) ADD_FAILURE() << line.substr(0, tab) << " expected " << expected << " got " << actual;
+    if (actual != expected && ++failures <= 20)
+      ADD_FAILURE() << line.substr(0, tab) << " expected " << expected << " got " << actual;
   }
   EXPECT_EQ(failures, 0);
 }

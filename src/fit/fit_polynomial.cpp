@@ -44,10 +44,14 @@ void FitResult::DeliverPendingFault() const {
 }
 
 FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& yColumn) {
+  return FitPolynomial(itemIndex, xColumn, yColumn, xColumn.Count());
+}
+
+FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& yColumn, std::size_t points) {
   if (itemIndex < kMinDegree - 2 || itemIndex > kMaxDegree - 1)
     throw std::out_of_range("degree index out of range: " + std::to_string(itemIndex));
   const int n = itemIndex + 1;  // an index of -1 (no selection) fits the constant alone
-  const std::size_t m = xColumn.Count();
+  const std::size_t m = points;
   double sums[kMaxPower + 1] = {};
   double rhs[kMaxDegree + 1] = {};
 

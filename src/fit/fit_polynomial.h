@@ -37,4 +37,10 @@ struct FitResult {
 // range) or EInvalidOp (a zero pivot: 0/0).
 FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& yColumn);
 
+// The same over the first `points` lines of each column. The calculate
+// command passes the count it checked: a last line of blanks that the check
+// trimmed to nothing would otherwise drop out of a box's count, and that
+// point would be lost silently instead of being refused as an empty text.
+FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& yColumn, std::size_t points);
+
 }  // namespace peruka

@@ -198,5 +198,32 @@ TEST_F(FitPolynomialTest, OverflowOfTheLastStoreOnlyIsDeliveredLate) {
       FitPolynomial(0, TextLines::FromText("0\n1"), TextLines::FromText("1\n2")).DeliverPendingFault());
 }
 
+// A column like a text box: a last line that becomes empty stops counting.
+class BoxLikeColumn final : public LineList {
+ public:
+  explicit BoxLikeColumn(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+  std::size_t Count() const override {
+    return !lines_.empty() && lines_.back().empty() ? lines_.size() - 1 : lines_.size();
+  }
+  std::string Line(std::size_t i) const override { return i < lines_.size() ? lines_[i] : std::string(); }
+  void Replace(std::size_t i, std::string_view text) override {
+    if (i < lines_.size()) lines_[i] = std::string(text);
+  }
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+TEST_F(FitPolynomialTest, ABlankLastLineIsRefusedNotDroppedWhenTheCheckedCountIsPassed) {
+  BoxLikeColumn x({"0", "1", "   "});
+  BoxLikeColumn y({"1", "3", "5"});
+  const std::size_t checked = x.Count();
+  x.Replace(2, "");  // what the column check's trimming does to the box
+  ASSERT_EQ(x.Count(), 2u);
+  EXPECT_THROW(FitPolynomial(0, x, y, checked), EConvertError);
+  // Reading the shrunken count instead would fit two points and lose one.
+  EXPECT_NO_THROW(FitPolynomial(0, x, y, x.Count()));
+}
+
 }  // namespace
 }  // namespace peruka

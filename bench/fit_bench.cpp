@@ -1,0 +1,79 @@
+// A whole fit at degree 20, and the whole command over a file in memory.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <map>
+
+#include "bench_data.h"
+#include "cli/fit_command.h"
+#include "cli/view_lines.h"
+#include "fit/column_check.h"
+#include "fit/fit_polynomial.h"
+#include "fit/result_text.h"
+#include "numeric/locale_mark.h"
+#include "numeric/math_error.h"
+
+namespace peruka::bench {
+namespace {
+
+constexpr int kDegree20Index = 19;
+
+const std::string& PairsText(std::size_t points) {
+  static std::map<std::size_t, std::string> texts;
+  auto& text = texts[points];
+  if (text.empty()) text = ShortPairs(points);
+  return text;
+}
+
+// Check, fit and result text on columns already split from the text, as the
+// calculate button runs them.
+void BM_FitDegree20(benchmark::State& state) {
+  SetLocaleDecimalMark('.');
+  const auto points = static_cast<std::size_t>(state.range(0));
+  const std::string& text = PairsText(points);
+  const auto silence = SetRuntimeMessagePresenter([](std::string_view, std::string_view) {});
+  for (auto _ : state) {
+    state.PauseTiming();
+    cli::ViewLines x;
+    cli::ViewLines y;
+    cli::SplitPairs(text, '.', x, y);
+    state.ResumeTiming();
+    if (CheckColumns(x, y) != ColumnCheck::Ok) state.SkipWithError("the data do not pass the check");
+    const FitResult fit = FitPolynomial(kDegree20Index, x, y);
+    fit.DeliverPendingFault();
+    benchmark::DoNotOptimize(ResultText(fit));
+  }
+  SetRuntimeMessagePresenter(silence);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_FitDegree20)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// peruka-fit -d 20 --pairs FILE in-process: reading, converting, splitting,
+// checking, fitting and writing the result.
+void BM_FitCommandDegree20(benchmark::State& state) {
+  SetLocaleDecimalMark('.');
+  const auto points = static_cast<std::size_t>(state.range(0));
+  char path[] = "/tmp/peruka-bench-XXXXXX";
+  const int fd = mkstemp(path);
+  if (fd < 0) {
+    state.SkipWithError("no temporary file");
+    return;
+  }
+  const std::string& text = PairsText(points);
+  if (write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+    state.SkipWithError("short write");
+  close(fd);
+  std::FILE* sink = std::fopen("/dev/null", "w");
+  for (auto _ : state) {
+    const int status = cli::RunFitCommand({"-d", "20", "--pairs", path}, stdin, sink, sink);
+    if (status != cli::kExitSuccess) state.SkipWithError("the command failed");
+  }
+  std::fclose(sink);
+  unlink(path);
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_FitCommandDegree20)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace peruka::bench

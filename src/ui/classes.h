@@ -50,7 +50,7 @@ class TComponent : public TObject {
 
   TComponent* Owner() const { return owner_; }
   const std::string& Name() const { return name_; }
-  void SetName(std::string_view name) { name_ = std::string(name); }
+  virtual void SetName(std::string_view name) { name_ = std::string(name); }
 
   int ComponentCount() const { return static_cast<int>(components_.size()); }
   TComponent* Components(int i) const { return components_[static_cast<std::size_t>(i)].get(); }

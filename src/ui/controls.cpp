@@ -365,9 +365,28 @@ TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers) {
 // ---------------------------------------------------------------------------
 // TControl
 
-TControl::TControl(TComponent* owner, QWidget* widget) : TComponent(owner), widget_(widget) {}
+namespace {
+constexpr const char* kControlProperty = "perukaControl";
+}
 
-TControl::~TControl() { delete widget_.data(); }
+TControl::TControl(TComponent* owner, QWidget* widget) : TComponent(owner), widget_(widget) {
+  widget_->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(this)));
+}
+
+TControl* TControl::FromWidget(const QWidget* widget) {
+  if (!widget) return nullptr;
+  return static_cast<TControl*>(widget->property(kControlProperty).value<void*>());
+}
+
+void TControl::SetName(std::string_view name) {
+  TComponent::SetName(name);
+  if (widget_) widget_->setObjectName(ToQString(name));
+}
+
+TControl::~TControl() {
+  if (widget_) widget_->setProperty(kControlProperty, QVariant());
+  delete widget_.data();
+}
 
 int TControl::Left() const { return widget_ ? widget_->x() : 0; }
 int TControl::Top() const { return widget_ ? widget_->y() : 0; }

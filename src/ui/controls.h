@@ -46,9 +46,14 @@ class TControl : public TComponent {
   void SetAccessibleName(std::string_view name);
   std::string AccessibleName() const;
 
+  // The widget's object name follows the component name.
+  void SetName(std::string_view name) override;
+
   // The form the control sits on (itself for a form).
   TForm* ParentForm() const;
   QWidget* Widget() const { return widget_; }
+  // The control a widget belongs to, or null.
+  static TControl* FromWidget(const QWidget* widget);
 
  protected:
   QPointer<QWidget> widget_;

@@ -76,8 +76,10 @@ QSize MeasureText(const QFont& font, const QString& text, const TextFormat& form
   for (const SourceLine& source : SplitLines(text, format.prefix)) {
     QTextLayout layout(source.text, font);
     const int count = LayOut(layout, option, width);
+    // The sum of the advances, as the platform measures a text extent; the
+    // overhang of a last glyph does not count.
     for (int i = 0; i < count; ++i)
-      widest = std::max(widest, static_cast<int>(std::ceil(layout.lineAt(i).naturalTextWidth())));
+      widest = std::max(widest, static_cast<int>(std::ceil(layout.lineAt(i).horizontalAdvance())));
     lines += std::max(count, 1);
   }
   return QSize(widest, lines * metrics.height());
@@ -101,7 +103,7 @@ void DrawText(QPainter& painter, const QRect& rect, const QString& text, const T
     const int count = LayOut(layout, option, rect.width());
     for (int i = 0; i < count; ++i) {
       QTextLine line = layout.lineAt(i);
-      const int lineWidth = static_cast<int>(std::ceil(line.naturalTextWidth()));
+      const int lineWidth = static_cast<int>(std::ceil(line.horizontalAdvance()));
       int x = rect.left();
       if (format.alignment & Qt::AlignRight) x = rect.right() + 1 - lineWidth;
       if (format.alignment & Qt::AlignHCenter) x = rect.left() + (rect.width() - lineWidth) / 2;

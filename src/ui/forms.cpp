@@ -62,7 +62,10 @@ Bounds ScaleBounds(const Bounds& bounds, int m, int d) {
 
 QFont MakeFont(std::string_view shiftJisName, int height) {
   QFont font(ToQString(shiftJisName));
+  // Whole-pixel glyph advances and no kerning, as the platform's text
+  // measuring gives them: sizes computed from texts are whole numbers.
   font.setKerning(false);
+  font.setHintingPreference(QFont::PreferFullHinting);
   if (height < 0) {
     font.setPixelSize(-height);
   } else if (height > 0) {
@@ -181,6 +184,9 @@ void TForm::SetModalResult(int result) {
 }
 
 void TForm::CenterOnScreen() {
+  // With its native window made, the frame's size is known where the
+  // platform can tell it.
+  widget_->winId();
   const int screenWidth = Screen ? Screen->Width() : 0;
   const int screenHeight = Screen ? Screen->Height() : 0;
   const int left = std::max((screenWidth - Width()) / 2, 0);
@@ -228,11 +234,10 @@ int TForm::ShowModal() {
   QEventLoop loop;
   modalLoop_ = &loop;
   ScheduleModalBoxHook(widget_);
-  for (;;) {
-    if (Application && Application->Terminated() && modalResult_ == mrNone) modalResult_ = mrCancel;
-    if (modalResult_ != mrNone) break;
-    loop.exec(QEventLoop::DialogExec);
-  }
+  if (Application && Application->Terminated()) modalResult_ = mrCancel;
+  if (modalResult_ == mrNone) loop.exec(QEventLoop::DialogExec);
+  // The loop ends early only when the application is terminating.
+  if (modalResult_ == mrNone) modalResult_ = mrCancel;
   modalLoop_ = nullptr;
   Hide();
   widget_->setWindowModality(Qt::NonModal);

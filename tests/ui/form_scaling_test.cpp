@@ -1,0 +1,83 @@
+// The rounding multiply-divide, the scaling of a definition to the screen,
+// client sizes and centring.
+#include <QFontMetrics>
+#include <memory>
+
+#include "ui/forms.h"
+#include "ui_test_support.h"
+
+namespace peruka::testing {
+namespace {
+
+struct MulDivCase {
+  int a, b, c, result;
+};
+
+class MulDivTest : public ::testing::TestWithParam<MulDivCase> {};
+
+TEST_P(MulDivTest, RoundsHalvesAwayFromZero) {
+  const MulDivCase& c = GetParam();
+  EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, MulDivTest,
+                         ::testing::Values(MulDivCase{-15, 96, 120, -12}, MulDivCase{-15, 144, 120, -18},
+                                           MulDivCase{-15, 112, 120, -14}, MulDivCase{7, 1, 2, 4},
+                                           MulDivCase{-7, 1, 2, -4}, MulDivCase{5, 1, 2, 3},
+                                           MulDivCase{-5, 1, 2, -3}, MulDivCase{7, -1, 2, -4},
+                                           MulDivCase{273, 13, 15, 237}, MulDivCase{360, 12, 15, 288},
+                                           MulDivCase{273, 12, 15, 218}, MulDivCase{9, 96, 72, 12},
+                                           MulDivCase{8, 7, 4, 14}, MulDivCase{10, 7, 4, 18}));
+
+TEST(DefinitionScale, FontHeightFollowsThePixelsPerInch) {
+  EXPECT_EQ(ScaledFontHeight(-15, 120, 120), -15);
+  EXPECT_EQ(ScaledFontHeight(-15, 96, 120), -12);
+  EXPECT_EQ(ScaledFontHeight(-15, 144, 120), -18);
+}
+
+TEST(DefinitionScale, RightAndBottomEdgesAreScaled) {
+  // "0" 12 pixels high at 96 pixels per inch.
+  EXPECT_EQ(ScaleBounds({16, 48, 137, 129}, 12, 15), (Bounds{13, 38, 109, 104}));
+  // Nothing changes when the heights agree.
+  EXPECT_EQ(ScaleBounds({16, 48, 137, 129}, 15, 15), (Bounds{16, 48, 137, 129}));
+  // Adjoining controls stay adjoining.
+  const Bounds a = ScaleBounds({0, 0, 37, 10}, 13, 15);
+  const Bounds b = ScaleBounds({37, 0, 41, 10}, 13, 15);
+  EXPECT_EQ(a.left + a.width, b.left);
+}
+
+TEST(DefinitionScale, TheHeightOfZeroIsTheFontsCellHeight) {
+  EXPECT_EQ(TextHeightOfZero(MakeFont(Sjis("ＭＳ Ｐゴシック"), -12)), 13);
+  EXPECT_EQ(TextHeightOfZero(MakeFont(Sjis("ＭＳ Ｐゴシック"), -14)), 15);
+  EXPECT_EQ(TextHeightOfZero(MakeFont(Sjis("ＭＳ Ｐゴシック"), -15)), 16);
+}
+
+TEST(FormPlacement, ClientHeightGrowsAtTheBottom) {
+  auto form = std::make_unique<TForm>(Application);
+  form->SetBorderStyle(bsSingle);
+  form->SetBounds(30, 40, 200, 100);
+  form->SetClientHeight(150);
+  EXPECT_EQ(form->ClientHeight(), 150);
+  EXPECT_EQ(form->Left(), 30);
+  EXPECT_EQ(form->Top(), 40);
+  EXPECT_EQ(form->Widget()->minimumHeight(), 150);
+  EXPECT_EQ(form->Widget()->maximumHeight(), 150);
+}
+
+TEST(FormPlacement, CentringHappensOnceAndNeverToANegativePosition) {
+  auto form = std::make_unique<TForm>(Application);
+  form->SetBorderStyle(bsSingle);
+  form->SetPosition(poScreenCenter);
+  form->SetClientWidth(200);
+  form->SetClientHeight(Screen->Height() + 300);
+  form->Show();
+  EXPECT_EQ(form->Top(), 0);
+  EXPECT_EQ(form->Left(), (Screen->Width() - form->Width()) / 2);
+  form->Hide();
+  form->SetBounds(5, 6, form->Width(), form->Height());
+  form->Show();  // shown again: not centred again
+  EXPECT_EQ(form->Left(), 5);
+}
+
+}  // namespace
+}  // namespace peruka::testing

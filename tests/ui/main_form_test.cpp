@@ -1,0 +1,618 @@
+// The main window as a person uses it: layout after start-up, the entry box,
+// the clear and calculate commands, notices, error boxes and the power
+// function's boxes.
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "fit/column_check.h"
+#include "fit/fit_polynomial.h"
+#include "fit/result_text.h"
+#include "fit/text_lines.h"
+#include "numeric/locale_mark.h"
+#include "numeric/math_error.h"
+#include "ui/qt_text.h"
+#include "ui_test_support.h"
+
+namespace peruka::testing {
+namespace {
+
+struct Layout {
+  const char* control;
+  int left, top, width, height;
+};
+
+void ExpectLayout(const TMainForm& form, const std::vector<Layout>& expected) {
+  for (const Layout& e : expected) {
+    SCOPED_TRACE(e.control);
+    const auto* control = dynamic_cast<const TControl*>(form.FindComponent(e.control));
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->Left(), e.left);
+    EXPECT_EQ(control->Top(), e.top);
+    EXPECT_EQ(control->Width(), e.width);
+    EXPECT_EQ(control->Height(), e.height);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+TEST_F(MainFormTest, StartsEmptyWithTheXPromptAndDegreeOne) {
+  EXPECT_EQ(DataText(), "");
+  EXPECT_EQ(XText(), "");
+  EXPECT_EQ(YText(), "");
+  EXPECT_EQ(AnswerText(), "");
+  EXPECT_EQ(Prompt(), "Ｘの値：");
+  EXPECT_EQ(Utf8(form_->Jisuu->Items()->Get(form_->Jisuu->ItemIndex())), "１次");
+  EXPECT_TRUE(form_->NextIsX);
+  EXPECT_EQ(Utf8(form_->Caption()), "ペルカ");
+  EXPECT_EQ(form_->Widget()->windowTitle(), QString::fromUtf8("ペルカ"));
+  EXPECT_EQ(Utf8(form_->XLabel->Caption()), "Ｘの値：");
+  EXPECT_EQ(Utf8(form_->YLabel->Caption()), "Ｙの値：");
+  EXPECT_EQ(Utf8(form_->ClearBtn->Caption()), "データ削除");
+  EXPECT_EQ(Utf8(form_->CalcBtn->Caption()), "計算実行");
+  EXPECT_EQ(form_->ClearBtn->Button()->text(), QString::fromUtf8("データ削除"));
+  ASSERT_EQ(form_->Jisuu->Items()->Count(), 20);
+  for (int k = 0; k < 20; ++k) {
+    const std::string digits = std::to_string(k + 1);
+    std::string fullWidth;
+    for (char d : digits)
+      fullWidth += std::string("０１２３４５６７８９").substr(static_cast<std::size_t>(d - '0') * 3, 3);
+    EXPECT_EQ(Utf8(form_->Jisuu->Items()->Get(k)), fullWidth + "次");
+  }
+}
+
+TEST_F(MainFormTest, TheWindowIsFixedWithSystemMenuAndMinimiseOnly) {
+  const Qt::WindowFlags flags = form_->Widget()->windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(form_->Widget()->minimumSize(), form_->Widget()->maximumSize());
+  EXPECT_EQ(form_->BorderStyle(), bsSingle);
+  EXPECT_FALSE(form_->Widget()->windowIcon().isNull());
+  EXPECT_EQ(form_->Widget()->windowIcon().availableSizes().value(0), QSize(32, 32));
+}
+
+// Offscreen the screen has 96 pixels per inch: the font height -15 becomes
+// -12 (IPAPGothic, 13 pixels high), so everything from the definition is
+// scaled by 13/15 before FormCreate lays the window out in plain pixels.
+TEST_F(MainFormTest, LayoutAfterCreationAt96PixelsPerInch) {
+  ASSERT_EQ(Screen->PixelsPerInch(), 96);
+  EXPECT_EQ(form_->Font().pixelSize(), 12);
+  EXPECT_EQ(form_->ClientWidth(), 312);  // MulDiv(360, 13, 15)
+  ExpectLayout(*form_, {
+                           {"Label1", 3, 3, 38, 13},  // auto-sized to "Ｘの値："
+                           {"XLabel", 8, 23, 63, 28},
+                           {"YLabel", 164, 23, 63, 28},
+                           {"Data", 49, 0, 160, 20},
+                           {"Jisuu", 215, 0, 98, 21},  // fixed height: item height 15 + 6
+                           {"XData", 0, 41, 156, 111},
+                           {"YData", 156, 41, 156, 111},
+                           {"CalcBtn", 29, 160, 98, 22},
+                           {"ClearBtn", 185, 160, 98, 22},
+                           {"Answer", 25, 190, 3, 13},  // an empty caption measures one blank
+                       });
+  EXPECT_EQ(form_->ClientHeight(), 190);
+}
+
+// At 112 pixels per inch the font is 14 pixels and "0" is 15 pixels high, as
+// in the definition: nothing is rescaled and the layout is the designed one.
+class MainFormUnscaledTest : public MainFormTest {
+ protected:
+  void SetUp() override {
+    savedPixelsPerInch_ = Screen->PixelsPerInch();
+    Screen->SetPixelsPerInch(112);
+    MainFormTest::SetUp();
+  }
+  void TearDown() override {
+    MainFormTest::TearDown();
+    Screen->SetPixelsPerInch(savedPixelsPerInch_);
+  }
+  int savedPixelsPerInch_ = 96;
+};
+
+TEST_F(MainFormUnscaledTest, LayoutIsTheDesignedOne) {
+  EXPECT_EQ(form_->Font().pixelSize(), 14);
+  EXPECT_EQ(form_->ClientWidth(), 360);
+  ExpectLayout(*form_, {
+                           {"XLabel", 8, 26, 73, 33},
+                           {"YLabel", 188, 26, 73, 33},
+                           {"Data", 56, 0, 185, 23},
+                           {"Jisuu", 248, 0, 113, 21},
+                           {"XData", 0, 44, 180, 129},
+                           {"YData", 180, 44, 180, 129},
+                           {"CalcBtn", 33, 181, 113, 25},  // one pixel left of true centre
+                           {"ClearBtn", 213, 181, 113, 25},
+                       });
+  EXPECT_EQ(form_->Answer->Left(), 29);
+  EXPECT_EQ(form_->Answer->Top(), 214);
+  EXPECT_EQ(form_->ClientHeight(), 214);
+}
+
+TEST_F(MainFormTest, IsCentredOnTheScreenWhenFirstShown) {
+  EXPECT_EQ(form_->Left(), (Screen->Width() - form_->Width()) / 2);
+  EXPECT_EQ(form_->Top(), (Screen->Height() - form_->Height()) / 2);
+  // Later size changes keep the top-left corner.
+  const int left = form_->Left();
+  const int top = form_->Top();
+  form_->SetClientHeight(400);
+  EXPECT_EQ(form_->Left(), left);
+  EXPECT_EQ(form_->Top(), top);
+  EXPECT_EQ(form_->ClientHeight(), 400);
+}
+
+// ---------------------------------------------------------------------------
+// Keyboard
+
+TEST_F(MainFormTest, FocusStartsInTheEntryBoxAndTabFollowsTheTabOrder) {
+  EXPECT_EQ(QApplication::focusWidget(), form_->Data->Widget());
+  const std::vector<TWinControl*> order = {form_->Jisuu,    form_->YData,   form_->XData,
+                                           form_->ClearBtn, form_->CalcBtn, form_->Data};
+  for (TWinControl* next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next->Widget()) << next->Name();
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), form_->CalcBtn->Widget());
+}
+
+TEST_F(MainFormTest, EnterOnAFocusedButtonClicksItAndSpaceToo) {
+  SetColumns("1\n2", "3\n5");
+  form_->CalcBtn->SetFocus();
+  QTest::keyClick(form_->CalcBtn->Widget(), Qt::Key_Return);
+  EXPECT_EQ(AnswerText(), "y = (2.000000000000000) x^1\n   + (1.000000000000000)");
+  form_->ClearBtn->SetFocus();
+  QTest::keyClick(form_->ClearBtn->Widget(), Qt::Key_Space);
+  EXPECT_EQ(XText(), "");
+}
+
+TEST_F(MainFormTest, EnterInAColumnBreaksTheLineAndNeverClicksAButton) {
+  BoxWatcher boxes;
+  form_->XData->SetFocus();
+  Type("1", form_->XData->Edit());
+  PressEnter(form_->XData->Edit());
+  Type("2", form_->XData->Edit());
+  EXPECT_EQ(XText(), "1\r\n2");
+  EXPECT_TRUE(boxes.Seen().empty());
+  EXPECT_EQ(AnswerText(), "");
+}
+
+// ---------------------------------------------------------------------------
+// The entry box
+
+TEST_F(MainFormTest, ValuesGoToTheColumnsInTurn) {
+  Enter("1.5");
+  EXPECT_EQ(XText(), "1.5\r\n");
+  EXPECT_EQ(DataText(), "");
+  EXPECT_EQ(Prompt(), "Ｙの値：");
+  EXPECT_FALSE(form_->NextIsX);
+  Enter("-2");
+  EXPECT_EQ(YText(), "-2\r\n");
+  EXPECT_EQ(Prompt(), "Ｘの値：");
+  Enter("3");
+  Enter("4");
+  EXPECT_EQ(XText(), "1.5\r\n3\r\n");
+  EXPECT_EQ(YText(), "-2\r\n4\r\n");
+  EXPECT_EQ(form_->XData->Lines()->Count(), 2);
+}
+
+struct EntryCase {
+  const char* typed;
+  bool accepted;
+};
+
+class EntryBoxTest : public MainFormTest, public ::testing::WithParamInterface<EntryCase> {};
+
+TEST_P(EntryBoxTest, AcceptsWhatTheRulePassesAndDropsTheRestSilently) {
+  BoxWatcher boxes;
+  const EntryCase& c = GetParam();
+  Enter(QString::fromUtf8(c.typed));
+  EXPECT_EQ(DataText(), "");
+  EXPECT_TRUE(boxes.Seen().empty());
+  if (c.accepted) {
+    EXPECT_EQ(XText(), std::string(c.typed) + "\r\n");
+    EXPECT_EQ(Prompt(), "Ｙの値：");
+  } else {
+    EXPECT_EQ(XText(), "");
+    EXPECT_EQ(Prompt(), "Ｘの値：");
+    EXPECT_TRUE(form_->NextIsX);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, EntryBoxTest,
+                         ::testing::Values(EntryCase{"12", true}, EntryCase{"-3.25", true},
+                                           EntryCase{".5", true}, EntryCase{"5.", true}, EntryCase{"-", true},
+                                           EntryCase{".", true}, EntryCase{"-.", true}, EntryCase{"", false},
+                                           EntryCase{"abc", false}, EntryCase{" 5", false},
+                                           EntryCase{"1.2.3", false}, EntryCase{"1-2", false},
+                                           EntryCase{"+1", false}, EntryCase{"1e5", false},
+                                           EntryCase{"1,5", false}));
+
+TEST_F(MainFormTest, EnterWithTheCaretAtTheStartTakesNothingAndClearsTheEntry) {
+  Type("123");
+  QTest::keyClick(form_->Data->Edit(), Qt::Key_Home);
+  PressEnter();
+  EXPECT_EQ(XText(), "");
+  EXPECT_EQ(DataText(), "");
+  EXPECT_EQ(Prompt(), "Ｘの値：");
+}
+
+TEST_F(MainFormTest, APastedTextGivesItsFirstLineOnly) {
+  form_->Data->Edit()->insertPlainText(QStringLiteral("7\n8\n9"));
+  QTest::keyClick(form_->Data->Edit(), Qt::Key_Home);
+  QTest::keyClick(form_->Data->Edit(), Qt::Key_End, Qt::ControlModifier);
+  PressEnter();
+  EXPECT_EQ(XText(), "7\r\n");
+  EXPECT_EQ(DataText(), "");
+}
+
+TEST_F(MainFormTest, EnterCountsWithAnyModifierAndOnTheKeypad) {
+  Type("1");
+  PressEnter(nullptr, Qt::ShiftModifier);
+  Type("2");
+  PressEnter(nullptr, Qt::ControlModifier);
+  Type("3");
+  PressEnter(nullptr, Qt::AltModifier);
+  Type("4");
+  QTest::keyClick(form_->Data->Edit(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(XText(), "1\r\n3\r\n");
+  EXPECT_EQ(YText(), "2\r\n4\r\n");
+}
+
+TEST_F(MainFormTest, OtherKeysDoNothingButEdit) {
+  Type("12");
+  QTest::keyClick(form_->Data->Edit(), Qt::Key_Left);
+  QTest::keyClick(form_->Data->Edit(), Qt::Key_Escape);
+  EXPECT_EQ(DataText(), "12");
+  EXPECT_EQ(XText(), "");
+}
+
+TEST_F(MainFormTest, HoldingEnterRaisesOneReleaseEvent) {
+  Type("5");
+  QWidget* edit = form_->Data->Edit();
+  QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_Return, '\r', Qt::NoModifier);
+  // Auto-repeat arrives as release and press pairs marked as repeats.
+  for (int i = 0; i < 2; ++i) {
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    QApplication::sendEvent(edit, &release);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    QApplication::sendEvent(edit, &press);
+  }
+  EXPECT_EQ(DataText(), "5\r\n\r\n\r\n");
+  EXPECT_EQ(XText(), "");
+  QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_Return, '\r', Qt::NoModifier);
+  EXPECT_EQ(XText(), "5\r\n");
+  EXPECT_EQ(DataText(), "");
+}
+
+TEST_F(MainFormTest, AWrappedLongEntryGivesItsFirstDisplayedLine) {
+  const QString digits = QStringLiteral("1234567890123456789012345678901234567890");
+  Type(digits);
+  // The box is too narrow for 40 digits: the first block wraps.
+  QTextBlock block = form_->Data->Edit()->document()->firstBlock();
+  form_->Data->Edit()->document()->documentLayout()->blockBoundingRect(block);
+  ASSERT_GT(block.layout()->lineCount(), 1);
+  const int firstLine = block.layout()->lineAt(0).textLength();
+  ASSERT_GT(firstLine, 0);
+  ASSERT_LT(firstLine, digits.size());
+  EXPECT_EQ(form_->Data->Lines()->Count(), block.layout()->lineCount());
+  PressEnter();
+  EXPECT_EQ(XText(), digits.left(firstLine).toStdString() + "\r\n");
+  EXPECT_EQ(DataText(), "");
+}
+
+TEST_F(MainFormTest, AWrappedEntryThatFailsTheRuleOnlyInItsSecondLineIsTaken) {
+  // Only the first displayed line is tested against the rule.
+  const QString first = QStringLiteral("123456789012345678901234567890");
+  Type(first + QStringLiteral("abc"));
+  QTextBlock block = form_->Data->Edit()->document()->firstBlock();
+  form_->Data->Edit()->document()->documentLayout()->blockBoundingRect(block);
+  const int firstLine = block.layout()->lineAt(0).textLength();
+  ASSERT_LT(firstLine, 30);
+  PressEnter();
+  EXPECT_EQ(XText(), first.left(firstLine).toStdString() + "\r\n");
+}
+
+TEST_F(MainFormTest, TextCommittedByAnInputMethodStillFollowsTheRules) {
+  // The boxes switch the input method off; should a platform still commit
+  // text, a line break in it is an Enter like any other.
+  QInputMethodEvent preedit(QStringLiteral("abc"), {});
+  QApplication::sendEvent(form_->Data->Edit(), &preedit);
+  EXPECT_EQ(DataText(), "");  // no composition is shown
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("42\n"));
+  QApplication::sendEvent(form_->Data->Edit(), &commit);
+  EXPECT_EQ(XText(), "42\r\n");
+  EXPECT_EQ(DataText(), "");
+  QInputMethodEvent wide;
+  wide.setCommitString(QString::fromUtf8("４２\n"));
+  QApplication::sendEvent(form_->Data->Edit(), &wide);
+  EXPECT_EQ(YText(), "");  // full-width digits fail the rule
+  EXPECT_EQ(DataText(), "");
+}
+
+TEST_F(MainFormTest, TheInputMethodIsOffInTheThreeBoxes) {
+  for (TMemo* memo : {form_->Data, form_->XData, form_->YData}) {
+    SCOPED_TRACE(memo->Name());
+    EXPECT_EQ(memo->ImeMode(), imDisable);
+    memo->SetFocus();
+    EXPECT_FALSE(memo->Edit()->inputMethodQuery(Qt::ImEnabled).toBool());
+    EXPECT_FALSE(memo->Edit()->testAttribute(Qt::WA_InputMethodEnabled));
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Clear
+
+TEST_F(MainFormTest, ClearEmptiesTheBoxesButKeepsResultDegreeAndHeight) {
+  SetColumns("0\n1\n2", "1\n3\n5");
+  form_->Jisuu->SetItemIndex(0);
+  {
+    BoxWatcher boxes;
+    ClickCalc();
+  }
+  const std::string answer = AnswerText();
+  const int height = form_->ClientHeight();
+  Enter("9");
+  Type("8");
+  form_->Jisuu->SetItemIndex(3);
+  ClickClear();
+  EXPECT_EQ(XText(), "");
+  EXPECT_EQ(YText(), "");
+  EXPECT_EQ(DataText(), "");
+  EXPECT_EQ(Prompt(), "Ｘの値：");
+  EXPECT_TRUE(form_->NextIsX);
+  EXPECT_EQ(AnswerText(), answer);
+  EXPECT_EQ(form_->ClientHeight(), height);
+  EXPECT_EQ(form_->Jisuu->ItemIndex(), 3);
+}
+
+TEST_F(MainFormTest, ClearInTheMiddleOfAPairMakesTheNextEntryAnX) {
+  Enter("1");
+  ASSERT_EQ(Prompt(), "Ｙの値：");
+  ClickClear();
+  Enter("2");
+  EXPECT_EQ(XText(), "2\r\n");
+  EXPECT_EQ(YText(), "");
+}
+
+// ---------------------------------------------------------------------------
+// Calculate
+
+TEST_F(MainFormTest, DegreeOneFitShowsTwoLinesAndFitsTheWindowToThem) {
+  BoxWatcher boxes;
+  for (const char* v : {"0", "1", "1", "3", "2", "5"}) Enter(v);
+  ClickCalc();
+  EXPECT_EQ(AnswerText(), "y = (2.000000000000000) x^1\n   + (1.000000000000000)");
+  const int lineHeight = QFontMetrics(form_->Font()).height();
+  EXPECT_EQ(form_->Answer->Height(), 2 * lineHeight);
+  EXPECT_EQ(form_->ClientHeight(), form_->Answer->Top() + 2 * lineHeight);
+  EXPECT_EQ(form_->ClientHeight(), 190 + 26);
+  // x = 0 meets 0 to the power 0 twice: two boxes of the power function.
+  ASSERT_EQ(boxes.Seen().size(), 2u);
+  for (const BoxSeen& box : boxes.Seen()) {
+    EXPECT_EQ(box.text, "powl: DOMAIN error");
+    EXPECT_EQ(box.title, ExecutableFileName());
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_EQ(box.buttons, 1);
+  }
+  // The same command again gives the same text and height.
+  const int height = form_->ClientHeight();
+  ClickCalc();
+  EXPECT_EQ(AnswerText(), "y = (2.000000000000000) x^1\n   + (1.000000000000000)");
+  EXPECT_EQ(form_->ClientHeight(), height);
+  EXPECT_EQ(boxes.Seen().size(), 4u);
+}
+
+TEST_F(MainFormTest, TwoPowerBoxesForEveryZeroX) {
+  BoxWatcher boxes;
+  SetColumns("0\n1\n0\n2\n-0", "1\n2\n1\n3\n1");
+  form_->Jisuu->SetItemIndex(1);
+  ClickCalc();
+  EXPECT_EQ(boxes.Seen().size(), 6u);
+  EXPECT_EQ(AnswerText().rfind("y = (", 0), 0u);
+}
+
+TEST_F(MainFormTest, DegreeTwentyFitShowsTwentyOneLines) {
+  BoxWatcher boxes;
+  QString x, y;
+  for (int i = 1; i <= 25; ++i) {
+    x += QString::number(i * 0.1, 'f', 1) + u'\n';
+    y += QString::number(i * i % 7) + u'\n';
+  }
+  SetColumns(x, y);
+  form_->Jisuu->SetItemIndex(19);
+  ClickCalc();
+  EXPECT_TRUE(boxes.Seen().empty());
+  const std::string answer = AnswerText();
+  // The window shows exactly the fitting's own text for these columns.
+  const FitResult fit =
+      FitPolynomial(19, TextLines::FromText(FromQString(x)), TextLines::FromText(FromQString(y)));
+  EXPECT_EQ(answer, Utf8(ResultText(fit)));
+  const QStringList lines = QString::fromStdString(answer).split(u'\n');
+  ASSERT_EQ(lines.size(), 21);
+  EXPECT_TRUE(lines.first().startsWith(QStringLiteral("y = (")));
+  EXPECT_TRUE(lines.first().endsWith(QStringLiteral(") x^20")));
+  EXPECT_TRUE(lines.last().startsWith(QStringLiteral("   + (")));
+  EXPECT_FALSE(lines.last().contains(u'x'));
+  EXPECT_EQ(form_->Answer->Height(), 21 * 13);
+  EXPECT_EQ(form_->ClientHeight(), 190 + 21 * 13);
+  EXPECT_EQ(form_->ClientWidth(), 312);
+}
+
+TEST_F(MainFormTest, CalculationTrimsTheColumnsInTheBoxes) {
+  SetColumns(" 1 \n2\n\t3", "2\n 4\n6 ");
+  ClickCalc();
+  EXPECT_EQ(XText(), "1\r\n2\r\n3");
+  EXPECT_EQ(YText(), "2\r\n4\r\n6");
+  EXPECT_EQ(AnswerText(), "y = (2.000000000000000) x^1\n   + (0.000000000000000)");
+}
+
+struct NoticeCase {
+  const char* name;
+  const char* x;
+  const char* y;
+  const char* notice;
+  const char* xAfter;  // the x column afterwards
+};
+
+class NoticeFromCalcTest : public MainFormTest, public ::testing::WithParamInterface<NoticeCase> {};
+
+TEST_P(NoticeFromCalcTest, ShowsOneNoticeAndLeavesResultAndHeight) {
+  const NoticeCase& c = GetParam();
+  BoxWatcher boxes;
+  SetColumns("1\n2", "3\n5");
+  ClickCalc();
+  const std::string answer = AnswerText();
+  const int height = form_->ClientHeight();
+  SetColumns(QString::fromUtf8(c.x), QString::fromUtf8(c.y));
+  ClickCalc();
+  ASSERT_EQ(boxes.Seen().size(), 1u);
+  const BoxSeen& box = boxes.Seen()[0];
+  EXPECT_EQ(box.kind, BoxSeen::kNotice);
+  EXPECT_EQ(box.text, c.notice);
+  EXPECT_EQ(box.title, "ペルカ");
+  EXPECT_EQ(box.buttons, 1);
+  EXPECT_EQ(AnswerText(), answer);
+  EXPECT_EQ(form_->ClientHeight(), height);
+  EXPECT_EQ(XText(), c.xAfter);
+  EXPECT_TRUE(form_->Widget()->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Notices, NoticeFromCalcTest,
+                         ::testing::Values(NoticeCase{"CountsDiffer", " 1\n2\n3", "1\n2",
+                                                      "xとyのデータ数が違うよ(･･､)", " 1\r\n2\r\n3"},
+                                           NoticeCase{"NoData", "", "", "データが入力されてないよ(･･､)", ""},
+                                           NoticeCase{"AnEmptyLineCounts", "\n", "",
+                                                      "xとyのデータ数が違うよ(･･､)", "\r\n"},
+                                           NoticeCase{"NotNumeric", " 1\n2,5", "1\n1e3",
+                                                      "数字じゃないデータがあるよ(･･､)", "1\r\n2,5"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct ErrorCase {
+  const char* name;
+  const char* x;
+  const char* y;
+  int itemIndex;
+  const char* message;  // as shown, the full stop included
+  bool labelReadsLead;  // the one late overflow
+};
+
+class ErrorFromCalcTest : public MainFormTest, public ::testing::WithParamInterface<ErrorCase> {};
+
+// A y value so large that only the elimination's very last store overflows.
+constexpr const char* kLateOverflowY =
+    "16019303142165986213636093752417061591583842359200633341763215499652541511387311664977267627172734946418"
+    "017409"
+    "94123889267136282782101547250455731607332637269938456044792415735427314300293173434159822293645978136158"
+    "861546"
+    "93793209477864168084862231571196649231117292153501818799164725710676194296743455645316858\n0";
+
+// "1" and 309 zeros.
+const std::string kBeyondDoubleText = "1" + std::string(309, '0');
+const char* const kBeyondDouble = kBeyondDoubleText.c_str();
+
+TEST_P(ErrorFromCalcTest, ShowsTheErrorBoxAndGoesOn) {
+  const ErrorCase& c = GetParam();
+  BoxWatcher boxes;
+  SetColumns("1\n2", "3\n5");
+  ClickCalc();
+  const std::string previous = AnswerText();
+  ASSERT_EQ(previous, "y = (2.000000000000000) x^1\n   + (1.000000000000000)");
+  const int height = form_->ClientHeight();
+
+  SetColumns(QString::fromUtf8(c.x), QString::fromUtf8(c.y));
+  form_->Jisuu->SetItemIndex(c.itemIndex);
+  form_->Data->SetFocus();
+  ClickCalc();
+  ASSERT_EQ(boxes.Seen().size(), 1u);
+  const BoxSeen& box = boxes.Seen()[0];
+  EXPECT_EQ(box.kind, BoxSeen::kMessageBox);
+  EXPECT_EQ(box.text, c.message);
+  EXPECT_EQ(box.title, "ペルカ");
+  EXPECT_EQ(box.icon, QMessageBox::Critical);
+  EXPECT_EQ(box.buttons, 1);
+  EXPECT_EQ(AnswerText(), c.labelReadsLead ? "y = " : previous);
+  EXPECT_EQ(form_->ClientHeight(), height);
+
+  // The program goes on: the window takes input and nothing typed is lost.
+  QApplication::processEvents();
+  EXPECT_TRUE(form_->Widget()->isEnabled());
+  EXPECT_EQ(QApplication::activeWindow(), form_->Widget());
+  // The focus is back on the button that was clicked.
+  EXPECT_EQ(QApplication::focusWidget(), form_->CalcBtn->Widget());
+  const std::string xBefore = XText();
+  Enter("7");
+  EXPECT_EQ(form_->XData->Lines()->Get(form_->XData->Lines()->Count() - 1), "7");
+  EXPECT_EQ(XText().rfind(xBefore, 0), 0u);
+  // And the next good calculation works again.
+  SetColumns("1\n2", "3\n5");
+  form_->Jisuu->SetItemIndex(0);
+  ClickCalc();
+  EXPECT_EQ(AnswerText(), previous);
+  EXPECT_EQ(boxes.Seen().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, ErrorFromCalcTest,
+    ::testing::Values(ErrorCase{"BadLine", "1\n-", "1\n2", 0, "'-' は浮動小数点ではありません.", false},
+                      ErrorCase{"EmptyLine", "1\n\n3", "1\n2\n3", 0, "'' は浮動小数点ではありません.", false},
+                      ErrorCase{"ZeroPivot", "3", "5", 0, "無効な浮動小数点操作.", false},
+                      ErrorCase{"Overflow", "100000000", "1", 19, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", false},
+                      ErrorCase{"ValueBeyondDouble", kBeyondDouble, "1", 0, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.",
+                                false},
+                      ErrorCase{"LateOverflow", "1\n2", kLateOverflowY, 0, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainFormTest, ABoxBlocksTheMainWindowWhileItIsUp) {
+  BoxWatcher boxes;
+  bool modal = false;
+  boxes.OnBox([&](QWidget* box) {
+    modal = QApplication::activeModalWidget() == box && box->isModal();
+    // A click on the main window's clear button, as the window system
+    // delivers it, does nothing while the box is up.
+    QWidget* button = form_->ClearBtn->Widget();
+    QTest::mouseClick(form_->Widget()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      button->mapTo(form_->Widget(), button->rect().center()));
+  });
+  SetColumns("1", "");
+  ClickCalc();
+  EXPECT_TRUE(modal);
+  EXPECT_EQ(boxes.Seen().size(), 1u);
+  EXPECT_EQ(XText(), "1");
+  // Afterwards the same click reaches the button.
+  QWidget* button = form_->ClearBtn->Widget();
+  QTest::mouseClick(form_->Widget()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                    button->mapTo(form_->Widget(), button->rect().center()));
+  EXPECT_EQ(XText(), "");
+}
+
+// ---------------------------------------------------------------------------
+// Accessibility
+
+TEST_F(MainFormTest, EveryControlHasAnAccessibleName) {
+  EXPECT_EQ(form_->XData->Widget()->accessibleName(), QString::fromUtf8("Ｘの値："));
+  EXPECT_EQ(form_->YData->Widget()->accessibleName(), QString::fromUtf8("Ｙの値："));
+  EXPECT_EQ(form_->Data->Widget()->accessibleName(), QString::fromUtf8("Ｘの値："));
+  EXPECT_EQ(form_->Jisuu->Widget()->accessibleName(), QString::fromUtf8("次数"));
+  EXPECT_EQ(form_->CalcBtn->Widget()->accessibleName(), QString::fromUtf8("計算実行"));
+  EXPECT_EQ(form_->ClearBtn->Widget()->accessibleName(), QString::fromUtf8("データ削除"));
+  EXPECT_EQ(form_->Answer->Widget()->accessibleName(), QString::fromUtf8("計算結果"));
+  EXPECT_EQ(form_->XLabel->Widget()->accessibleName(), QString::fromUtf8("Ｘの値："));
+  // The entry box is named after the column its next value goes to.
+  Enter("1");
+  EXPECT_EQ(form_->Data->Widget()->accessibleName(), QString::fromUtf8("Ｙの値："));
+  SetColumns("1\n2", "3\n5");
+  BoxWatcher boxes;
+  ClickCalc();
+  ASSERT_NE(AnswerText(), "");
+  EXPECT_EQ(form_->Answer->Widget()->accessibleName().toStdString(), AnswerText());
+}
+
+}  // namespace
+}  // namespace peruka::testing

@@ -1,0 +1,202 @@
+// The line list of a memo: counts, whole lines, replace, append with its
+// line-break cases, clear, and the displayed lines of a wrapping memo.
+#include <QAbstractTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <memory>
+
+#include "numeric/exceptions.h"
+#include "ui/controls.h"
+#include "ui/forms.h"
+#include "ui_test_support.h"
+
+namespace peruka::testing {
+namespace {
+
+class MemoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form_ = std::make_unique<TForm>(Application);
+    form_->SetClientWidth(400);
+    form_->SetClientHeight(300);
+    memo_ = new TMemo(form_.get());
+    memo_->SetBounds(0, 0, 200, 150);
+    memo_->SetWordWrap(false);
+    memo_->SetScrollBars(ssBoth);
+    form_->Show();
+  }
+  TMemoStrings& Lines() { return *memo_->Lines(); }
+
+  std::unique_ptr<TForm> form_;
+  TMemo* memo_ = nullptr;
+};
+
+struct CountCase {
+  const char* text;
+  int count;
+  std::vector<std::string> lines;
+};
+
+class MemoCountTest : public MemoTest, public ::testing::WithParamInterface<CountCase> {};
+
+TEST_P(MemoCountTest, CountsLinesWithoutAnEmptyLastLine) {
+  const CountCase& c = GetParam();
+  memo_->SetText(c.text);
+  EXPECT_EQ(Lines().Count(), c.count);
+  for (std::size_t i = 0; i < c.lines.size(); ++i)
+    EXPECT_EQ(Lines().Get(static_cast<int>(i)), c.lines[i]) << i;
+  // Past the last line: the empty text.
+  EXPECT_EQ(Lines().Get(c.count + 1), "");
+  EXPECT_EQ(Lines().Get(-1), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, MemoCountTest,
+                         ::testing::Values(CountCase{"", 0, {}}, CountCase{"1.5", 1, {"1.5"}},
+                                           CountCase{"1.5\r\n", 1, {"1.5"}},
+                                           CountCase{"1\r\n\r\n", 2, {"1", ""}},
+                                           CountCase{"\r\n1", 2, {"", "1"}}, CountCase{"\r\n", 1, {""}},
+                                           CountCase{"1\r\n\r\n2", 3, {"1", "", "2"}},
+                                           CountCase{"a b\r\n c ", 2, {"a b", " c "}}));
+
+struct AppendCase {
+  const char* before;
+  const char* added;
+  const char* after;
+};
+
+class MemoAppendTest : public MemoTest, public ::testing::WithParamInterface<AppendCase> {};
+
+TEST_P(MemoAppendTest, AppendFollowsTheLineBreakRules) {
+  const AppendCase& c = GetParam();
+  memo_->SetText(c.before);
+  const int before = Lines().Count();
+  EXPECT_EQ(Lines().Add(c.added), before);
+  EXPECT_EQ(memo_->Text(), c.after);
+  EXPECT_EQ(Lines().Count(), before + 1);
+  EXPECT_EQ(Lines().Get(before), c.added);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MemoAppendTest,
+                         ::testing::Values(AppendCase{"", "1.5", "1.5\r\n"},
+                                           AppendCase{"1\r\n", "2", "1\r\n2\r\n"},
+                                           AppendCase{"1", "2", "1\r\n2"},
+                                           AppendCase{"1\r\n\r\n", "3", "1\r\n\r\n3\r\n"},
+                                           AppendCase{"\r\n1", "2", "\r\n1\r\n2"}));
+
+TEST_F(MemoTest, AppendLeavesTheCaretAfterTheNewText) {
+  memo_->SetText("1\r\n");
+  Lines().Add("22");
+  EXPECT_EQ(memo_->Edit()->textCursor().position(), 5);  // "1", break, "22", break
+}
+
+TEST_F(MemoTest, InsertBeforeALineAndOutOfRange) {
+  memo_->SetText("a\r\nc");
+  Lines().Insert(1, "b");
+  EXPECT_EQ(memo_->Text(), "a\r\nb\r\nc");
+  Lines().Insert(-1, "x");
+  Lines().Insert(7, "x");
+  EXPECT_EQ(memo_->Text(), "a\r\nb\r\nc");
+}
+
+TEST_F(MemoTest, ReplaceKeepsTheLineBreak) {
+  memo_->SetText("  7\r\n8");
+  Lines().Put(0, "7");
+  EXPECT_EQ(memo_->Text(), "7\r\n8");
+  Lines().Put(1, "9");
+  EXPECT_EQ(memo_->Text(), "7\r\n9");
+  Lines().Put(5, "x");  // no such line
+  EXPECT_EQ(memo_->Text(), "7\r\n9");
+}
+
+TEST_F(MemoTest, ProgramEditsCannotBeUndone) {
+  memo_->SetText("1");
+  Lines().Add("2");
+  memo_->Edit()->undo();
+  EXPECT_EQ(memo_->Text(), "1\r\n2");
+}
+
+TEST_F(MemoTest, LongLinesAreReadWhole) {
+  const std::string line(5000, '7');
+  memo_->SetText(line + "\r\n1");
+  EXPECT_EQ(Lines().Get(0), line);
+  Lines().Put(0, " " + line + " ");
+  EXPECT_EQ(Lines().Get(0), " " + line + " ");
+}
+
+TEST_F(MemoTest, JapaneseTextIsShiftJisInside) {
+  memo_->SetText(Sjis("Ｘの値：\r\n１２"));
+  EXPECT_EQ(Lines().Get(0), "\x82\x77\x82\xcc\x92\x6c\x81\x46");
+  EXPECT_EQ(Utf8(Lines().Get(1)), "１２");
+  EXPECT_EQ(memo_->Edit()->toPlainText(), QString::fromUtf8("Ｘの値：\n１２"));
+}
+
+TEST_F(MemoTest, ClearEmptiesTheMemo) {
+  memo_->SetText("1\r\n2\r\n");
+  Lines().Clear();
+  EXPECT_EQ(memo_->Text(), "");
+  EXPECT_EQ(Lines().Count(), 0);
+}
+
+TEST_F(MemoTest, SwitchingWordWrapOrScrollBarsKeepsTheText) {
+  memo_->SetText("12 34\r\n5");
+  memo_->SetWordWrap(true);
+  memo_->SetScrollBars(ssNone);
+  EXPECT_EQ(memo_->Text(), "12 34\r\n5");
+  memo_->SetScrollBars(ssVertical);
+  memo_->SetWordWrap(false);
+  EXPECT_EQ(memo_->Text(), "12 34\r\n5");
+  EXPECT_EQ(memo_->Edit()->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(memo_->Edit()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(memo_->Edit()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+TEST_F(MemoTest, AWrappingMemoCountsDisplayedLines) {
+  memo_->SetWordWrap(true);
+  memo_->SetScrollBars(ssNone);
+  const std::string longWord(200, '5');
+  memo_->SetText(longWord + "\r\nab");
+  QTextBlock block = memo_->Edit()->document()->firstBlock();
+  memo_->Edit()->document()->documentLayout()->blockBoundingRect(block);
+  const int displayed = block.layout()->lineCount();
+  ASSERT_GT(displayed, 1);
+  EXPECT_EQ(Lines().Count(), displayed + 1);
+  const int first = block.layout()->lineAt(0).textLength();
+  EXPECT_EQ(Lines().Get(0), longWord.substr(0, static_cast<std::size_t>(first)));
+  EXPECT_EQ(Lines().Get(displayed), "ab");
+  // Replacing a displayed line replaces that part only.
+  Lines().Put(0, "x");
+  EXPECT_EQ(memo_->Text().substr(0, 2), "x5");
+}
+
+TEST_F(MemoTest, KeyReleaseComesAfterTheTextChanged) {
+  std::vector<std::pair<Word, std::string>> events;
+  memo_->OnKeyUp = [&](TObject* sender, Word& key, TShiftState) {
+    EXPECT_EQ(sender, memo_);
+    events.emplace_back(key, memo_->Text());
+  };
+  memo_->SetFocus();
+  QTest::keyClick(memo_->Edit(), Qt::Key_1);
+  QTest::keyClick(memo_->Edit(), Qt::Key_Return);
+  QTest::keyClick(memo_->Edit(), 'A', Qt::ShiftModifier);
+  // Shift+A: the release of A, then that of Shift.
+  ASSERT_EQ(events.size(), 4u);
+  EXPECT_EQ(events[0], std::make_pair(Word{'1'}, std::string("1")));
+  EXPECT_EQ(events[1], std::make_pair(Word{13}, std::string("1\r\n")));
+  EXPECT_EQ(events[2], std::make_pair(Word{'A'}, std::string("1\r\nA")));
+  EXPECT_EQ(events[3], std::make_pair(Word{0x10}, std::string("1\r\nA")));
+}
+
+TEST_F(MemoTest, AnExceptionInTheKeyHandlerIsShownAndTheMemoGoesOn) {
+  BoxWatcher boxes;
+  memo_->OnKeyUp = [](TObject*, Word&, TShiftState) { throw EConvertError(Sjis("だめ")); };
+  QTest::keyClick(memo_->Edit(), Qt::Key_1);
+  ASSERT_EQ(boxes.Seen().size(), 1u);
+  EXPECT_EQ(boxes.Seen()[0].text, "だめ.");
+  QTest::keyClick(memo_->Edit(), Qt::Key_2);
+  EXPECT_EQ(memo_->Text(), "12");
+}
+
+}  // namespace
+}  // namespace peruka::testing

@@ -1,0 +1,119 @@
+#include "ui_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "text/shift_jis.h"
+#include "ui/qt_text.h"
+
+namespace peruka::testing {
+
+std::string Sjis(std::string_view utf8) { return Utf8ToShiftJis(utf8); }
+std::string Utf8(std::string_view sjis) { return ShiftJisToUtf8(sjis); }
+
+BoxWatcher::BoxWatcher(CloseBy closeBy) : closeBy_(closeBy) {
+  previous_ = SetModalBoxHook([this](QWidget* box) { Handle(box); });
+}
+
+BoxWatcher::~BoxWatcher() { SetModalBoxHook(previous_); }
+
+std::vector<std::string> BoxWatcher::Texts() const {
+  std::vector<std::string> texts;
+  for (const BoxSeen& box : seen_) texts.push_back(box.text);
+  return texts;
+}
+
+void BoxWatcher::Handle(QWidget* box) {
+  BoxSeen seen{BoxSeen::kMessageBox, box->windowTitle().toStdString(), "", QMessageBox::NoIcon, 0, false};
+  if (MainForm && MainForm->Widget())
+    seen.mainWindowBlocked = MainForm->Widget()->isEnabled() && QApplication::activeModalWidget() == box;
+  QAbstractButton* ok = nullptr;
+  if (auto* messageBox = qobject_cast<QMessageBox*>(box)) {
+    seen.text = messageBox->text().toStdString();
+    seen.icon = messageBox->icon();
+    seen.buttons = static_cast<int>(messageBox->buttons().size());
+    ok = messageBox->button(QMessageBox::Ok);
+  } else {
+    seen.kind = BoxSeen::kNotice;
+    auto* form = dynamic_cast<TMessageForm*>(TControl::FromWidget(box));
+    EXPECT_NE(form, nullptr) << "a modal box that is neither a message box nor a notice";
+    if (form) {
+      seen.text = Utf8(form->Message->Caption());
+      ok = form->OK->Button();
+    }
+    seen.buttons = static_cast<int>(box->findChildren<QPushButton*>().size());
+  }
+  seen_.push_back(seen);
+  if (check_) check_(box);
+  QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+  switch (closeBy_) {
+    case CloseBy::kClickOk:
+      ASSERT_NE(ok, nullptr);
+      QTest::mouseClick(ok, Qt::LeftButton);
+      break;
+    case CloseBy::kEnter:
+      QTest::keyClick(focus, Qt::Key_Return);
+      break;
+    case CloseBy::kEscape:
+      QTest::keyClick(focus, Qt::Key_Escape);
+      break;
+    case CloseBy::kSpace:
+      QTest::keyClick(focus, Qt::Key_Space);
+      break;
+    case CloseBy::kCloseBox:
+      box->close();
+      break;
+  }
+}
+
+void MainFormTest::SetUp() {
+  delete Application;
+  Application = new TApplication(nullptr);
+  Application->Initialize();
+  Application->SetTitle(kApplicationTitle);
+  Application->CreateForm(MainForm);
+  form_ = MainForm;
+  ASSERT_NE(form_, nullptr);
+  form_->Show();
+  form_->Widget()->activateWindow();
+  QApplication::processEvents();
+}
+
+void MainFormTest::TearDown() {
+  delete Application;
+  Application = new TApplication(nullptr);
+  MainForm = nullptr;
+  form_ = nullptr;
+}
+
+void MainFormTest::Type(const QString& text, QWidget* target) {
+  QTest::keyClicks(target ? target : form_->Data->Edit(), text);
+}
+
+void MainFormTest::PressEnter(QWidget* target, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(target ? target : form_->Data->Edit(), Qt::Key_Return, modifiers);
+}
+
+void MainFormTest::Enter(const QString& text) {
+  Type(text);
+  PressEnter();
+}
+
+void MainFormTest::ClickCalc() { QTest::mouseClick(form_->CalcBtn->Button(), Qt::LeftButton); }
+void MainFormTest::ClickClear() { QTest::mouseClick(form_->ClearBtn->Button(), Qt::LeftButton); }
+
+std::string MainFormTest::XText() const { return Utf8(form_->XData->Text()); }
+std::string MainFormTest::YText() const { return Utf8(form_->YData->Text()); }
+std::string MainFormTest::DataText() const { return Utf8(form_->Data->Text()); }
+std::string MainFormTest::Prompt() const { return Utf8(form_->Label1->Caption()); }
+std::string MainFormTest::AnswerText() const { return Utf8(form_->Answer->Caption()); }
+
+void MainFormTest::SetColumns(const QString& x, const QString& y) {
+  form_->XData->SetText(FromQString(x));
+  form_->YData->SetText(FromQString(y));
+}
+
+}  // namespace peruka::testing

@@ -1,0 +1,86 @@
+// Helpers for the window tests: watching modal boxes, texts in UTF-8, and a
+// freshly created main window.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/mainunit.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+
+namespace peruka::testing {
+
+// UTF-8 in, Shift-JIS out, and back: the tests write their texts in UTF-8.
+std::string Sjis(std::string_view utf8);
+std::string Utf8(std::string_view sjis);
+
+// What a modal box showed.
+struct BoxSeen {
+  enum Kind { kMessageBox, kNotice } kind;
+  std::string title;  // UTF-8
+  std::string text;   // UTF-8
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int buttons = 0;
+  bool mainWindowBlocked = false;
+};
+
+// How a watched box is closed.
+enum class CloseBy { kClickOk, kEnter, kEscape, kCloseBox, kSpace };
+
+// Records every modal box while it lives and closes it, by default by
+// clicking its OK button. An extra check can look at the box first.
+class BoxWatcher {
+ public:
+  explicit BoxWatcher(CloseBy closeBy = CloseBy::kClickOk);
+  ~BoxWatcher();
+  BoxWatcher(const BoxWatcher&) = delete;
+  BoxWatcher& operator=(const BoxWatcher&) = delete;
+
+  const std::vector<BoxSeen>& Seen() const { return seen_; }
+  std::vector<std::string> Texts() const;
+  void SetCloseBy(CloseBy closeBy) { closeBy_ = closeBy; }
+  void OnBox(std::function<void(QWidget*)> check) { check_ = std::move(check); }
+
+ private:
+  void Handle(QWidget* box);
+
+  CloseBy closeBy_;
+  std::vector<BoxSeen> seen_;
+  std::function<void(QWidget*)> check_;
+  ModalBoxHook previous_;
+};
+
+// A fresh application object with the main window created and shown, as the
+// entry point does it (without running the loop: the test drives events).
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Types the text into the focused entry box through key events.
+  void Type(const QString& text, QWidget* target = nullptr);
+  // Enter in a widget: press and release of the Return key.
+  void PressEnter(QWidget* target = nullptr, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Enters one value through the entry box: the text, then Enter.
+  void Enter(const QString& text);
+  void ClickCalc();
+  void ClickClear();
+  // The columns' whole texts, CR LF separated, in UTF-8.
+  std::string XText() const;
+  std::string YText() const;
+  std::string DataText() const;
+  std::string Prompt() const;
+  std::string AnswerText() const;
+  // Sets a column's text (UTF-8, "\n" for line breaks).
+  void SetColumns(const QString& x, const QString& y);
+
+  TMainForm* form_ = nullptr;
+};
+
+}  // namespace peruka::testing

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/large_block_allocator.h"
 #include "fit/line_list.h"
 
 namespace peruka::cli {
@@ -33,8 +34,8 @@ class ViewLines final : public LineList {
   std::string_view View(std::size_t i) const;
 
  private:
-  std::vector<const char*> starts_;
-  std::vector<std::uint32_t> lengths_;
+  std::vector<const char*, LargeBlockAllocator<const char*>> starts_;
+  std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> lengths_;
   std::deque<std::string> ownTexts_;  // a deque never moves its elements
 };
 

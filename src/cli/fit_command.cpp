@@ -238,12 +238,14 @@ int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* 
   const MessageLinesScope messageScope(err);
   std::string result;
   try {
+    const std::size_t points = xColumn.Count();
     const ColumnCheck check = CheckColumns(xColumn, yColumn);
     if (check != ColumnCheck::Ok) {
       Write(err, ShiftJisToUtf8(NoticeText(check)) + "\n");
       return kExitNotice;
     }
-    const FitResult fit = FitPolynomial(options.degree - 1, xColumn, yColumn);
+    // Over the lines as checked: a last line trimmed to nothing stays a point.
+    const FitResult fit = FitPolynomial(options.degree - 1, xColumn, yColumn, points);
     fit.DeliverPendingFault();
     result = ShiftJisToUtf8(ResultText(fit));
   } catch (const Exception& error) {

@@ -1,7 +1,7 @@
 // The built peruka-fit binary, run as a user runs it: real standard streams,
 // real exit statuses, and the locale from the environment.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 

@@ -82,6 +82,7 @@ std::vector<ColumnCase> ColumnCases() {
       {"CommaIsNotNumeric", {}, "1,5\n2\n", "1\n2\n", kExitNotice, "", std::string(kNotNumeric)},
       {"EmptyLineInMiddle", {}, "1\n\n3\n", "1\n2\n3\n", kExitError, "", NotFloat("")},
       {"BlankLineBecomesEmpty", {}, "1\n   \n3\n", "1\n2\n3\n", kExitError, "", NotFloat("")},
+      {"LastLineOfBlanksIsStillAPoint", {}, "1\n2\n   \n", "1\n2\n3\n", kExitError, "", NotFloat("")},
       {"MinusAlone", {}, "1\n-\n", "1\n2\n", kExitError, "", NotFloat("-")},
       {"PointAndMinusPointAreZero",
        {},

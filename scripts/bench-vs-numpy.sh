@@ -61,35 +61,38 @@ print(f"{loaded - start:.3f} {done - loaded:.3f}", file=sys.stderr)
 print(coefficients[-1])
 PY
 
-# best_of RUNS COMMAND...: prints "wall_seconds peak_kilobytes" of the fastest run.
+# best_of RUNS COMMAND...: prints "wall_seconds peak_kilobytes cpu_seconds" of
+# the fastest run (cpu = user + system; less disturbed by a busy machine).
 best_of() {
-  local n=$1 best="" mem="" i wall kb
+  local n=$1 best="" mem="" cpu="" i wall kb user sys
   shift
   for ((i = 0; i < n; i++)); do
-    /usr/bin/time -f "%e %M" -o "$work/time" "$@" > "$work/out" 2> "$work/err"
-    read -r wall kb < "$work/time"
+    /usr/bin/time -f "%e %M %U %S" -o "$work/time" "$@" > "$work/out" 2> "$work/err" || true
+    read -r wall kb user sys < "$work/time"
     if [ -z "$best" ] || awk -v a="$wall" -v b="$best" 'BEGIN { exit !(a < b) }'; then
       best=$wall
       mem=$kb
+      cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f", u + s }')
       cp "$work/err" "$work/best-err"
     fi
   done
-  echo "$best $mem"
+  echo "$best $mem $cpu"
 }
 
 cat "$data" > /dev/null  # both read the file from the page cache
-read -r fitWall fitKb < <(best_of "$runs" "$fit" -d "$degree" --pairs "$data")
+read -r fitWall fitKb fitCpu < <(best_of "$runs" "$fit" -d "$degree" --pairs "$data")
 fitStatus=0
 "$fit" -d "$degree" --pairs "$data" > "$work/peruka-result" 2> /dev/null || fitStatus=$?
-read -r npWall npKb < <(best_of "$runs" "$python" "$work/numpy_fit.py" "$data" "$degree")
+read -r npWall npKb npCpu < <(best_of "$runs" "$python" "$work/numpy_fit.py" "$data" "$degree")
 read -r npLoad npFit < "$work/best-err"
 
 echo "file: $points points, $(stat -c %s "$data") bytes, degree $degree, best of $runs runs"
 echo "cpu:  $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-44s %8s s %8.1f MB\n' "peruka-fit -d $degree --pairs (exit $fitStatus)" "$fitWall" "$(awk -v k="$fitKb" 'BEGIN { print k / 1024 }')"
-printf '%-44s %8s s %8.1f MB\n' "python3: numpy loadtxt + polyfit (process)" "$npWall" "$(awk -v k="$npKb" 'BEGIN { print k / 1024 }')"
-printf '%-44s %8s s\n' "  of which loadtxt" "$npLoad"
-printf '%-44s %8s s\n' "  of which polyfit" "$npFit"
+printf '%-44s %8s %8s %9s\n' "" "wall s" "cpu s" "peak MB"
+printf '%-44s %8s %8s %9.1f\n' "peruka-fit -d $degree --pairs (exit $fitStatus)" "$fitWall" "$fitCpu" "$(awk -v k="$fitKb" 'BEGIN { print k / 1024 }')"
+printf '%-44s %8s %8s %9.1f\n' "python3: numpy loadtxt + polyfit (process)" "$npWall" "$npCpu" "$(awk -v k="$npKb" 'BEGIN { print k / 1024 }')"
+printf '%-44s %8s\n' "  of which loadtxt" "$npLoad"
+printf '%-44s %8s\n' "  of which polyfit" "$npFit"
 awk -v a="$npWall" -v b="$fitWall" -v l="$npLoad" -v f="$npFit" 'BEGIN {
   printf "ratio numpy process / peruka-fit:              %.2f\n", a / b
   printf "ratio numpy loadtxt+polyfit only / peruka-fit: %.2f\n", (l + f) / b

@@ -308,8 +308,9 @@ to 0) is one line on standard error, in order; the calculation goes on.
 int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err) {
   try {
     if (AnswerInformation(args, out)) {
-      std::fflush(out);
-      return kExitSuccess;
+      if (std::fflush(out) == 0 && !std::ferror(out)) return kExitSuccess;
+      Write(err, std::string(kProgram) + ": cannot write to standard output: " + std::strerror(errno) + "\n");
+      return kExitIoError;
     }
     const Options options = ParseArguments(args);
     return Calculate(options, in, out, err);

@@ -59,26 +59,16 @@ std::string Quoted(std::string_view text) {
 bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string_view shortName,
                std::string_view longName, std::string& value) {
   const std::string_view arg = args[i];
-  std::string_view inlineValue;
-  bool hasInline = false;
-  if (!shortName.empty() && arg.substr(0, shortName.size()) == shortName) {
-    if (arg.size() == shortName.size()) {
-      hasInline = false;
-    } else {
-      inlineValue = arg.substr(shortName.size());
-      hasInline = true;
-    }
-  } else if (arg == longName) {
-    hasInline = false;
-  } else if (arg.size() > longName.size() && arg.substr(0, longName.size()) == longName &&
-             arg[longName.size()] == '=') {
+  std::optional<std::string_view> inlineValue;
+  if (!shortName.empty() && arg.starts_with(shortName)) {
+    if (arg.size() > shortName.size()) inlineValue = arg.substr(shortName.size());
+  } else if (arg.starts_with(longName) && arg.size() > longName.size() && arg[longName.size()] == '=') {
     inlineValue = arg.substr(longName.size() + 1);
-    hasInline = true;
-  } else {
+  } else if (arg != longName) {
     return false;
   }
-  if (hasInline) {
-    value = std::string(inlineValue);
+  if (inlineValue) {
+    value = std::string(*inlineValue);
     return true;
   }
   if (i + 1 >= args.size()) throw UsageError{"option " + Quoted(arg) + " needs a value"};
@@ -212,14 +202,15 @@ class MessageLinesScope {
 
 int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* err) {
   const DecimalMarkScope markScope(options.decimalMark);
-  // The texts outlive the columns, which view them.
-  InputText xText;
-  InputText yText;
+  // The inputs outlive the columns, which view them: the pairs file, or the
+  // x file and the y file.
+  InputText firstInput;
+  InputText secondInput;
   ViewLines xColumn;
   ViewLines yColumn;
   if (options.pairs) {
-    xText = ReadInput(options.pairsFile, in, options.shiftJis);
-    const std::size_t badLine = SplitPairs(xText.View(), LocaleDecimalMark(), xColumn, yColumn);
+    firstInput = ReadInput(options.pairsFile, in, options.shiftJis);
+    const std::size_t badLine = SplitPairs(firstInput.View(), LocaleDecimalMark(), xColumn, yColumn);
     if (badLine != 0) {
       const std::string_view between = LocaleDecimalMark() == ','
                                            ? "no tab between x and y (the decimal mark is a comma)"
@@ -229,10 +220,10 @@ int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* 
       return kExitDataFormat;
     }
   } else {
-    xText = ReadInput(options.files[0], in, options.shiftJis);
-    yText = ReadInput(options.files[1], in, options.shiftJis);
-    xColumn = ViewLines::FromText(xText.View());
-    yColumn = ViewLines::FromText(yText.View());
+    firstInput = ReadInput(options.files[0], in, options.shiftJis);
+    secondInput = ReadInput(options.files[1], in, options.shiftJis);
+    xColumn = ViewLines::FromText(firstInput.View());
+    yColumn = ViewLines::FromText(secondInput.View());
   }
 
   const MessageLinesScope messageScope(err);

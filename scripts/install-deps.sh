@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   qt6-base-dev libgl-dev
   fonts-ipafont-gothic fontconfig
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool x11-utils
   python3 python3-numpy
 )
 

@@ -3,6 +3,7 @@
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -50,6 +51,9 @@ QString WithoutAccelerators(const QString& text) {
   return result;
 }
 
+// Posted by the first program edit of an event; finishes the edits.
+const QEvent::Type kFinishEditsEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
 bool IsLineBreak(char32_t c) { return c == U'\n' || c == U'\r' || c == 0x2029; }
 
 // ---------------------------------------------------------------------------
@@ -70,6 +74,14 @@ class MemoWidget final : public QPlainTextEdit {
   void Detach() { memo_ = nullptr; }
 
  protected:
+  bool event(QEvent* event) override {
+    if (event->type() == kFinishEditsEvent) {
+      if (memo_) memo_->Lines()->FinishEdits();
+      return true;
+    }
+    return QPlainTextEdit::event(event);
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
       // Enter always breaks the line at the caret (replacing a selection),
@@ -473,6 +485,7 @@ int DisplayedLines(QTextDocument* document, const QTextBlock& block) {
 int TMemoStrings::LineCount() const {
   QTextDocument* document = memo_->Edit()->document();
   if (!memo_->WordWrap()) return document->blockCount();
+  const_cast<TMemoStrings*>(this)->FinishEdits();
   int count = 0;
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
     count += DisplayedLines(document, block);
@@ -486,6 +499,7 @@ int TMemoStrings::LineIndex(int line) const {
     const QTextBlock block = document->findBlockByNumber(line);
     return block.isValid() ? block.position() : -1;
   }
+  const_cast<TMemoStrings*>(this)->FinishEdits();
   for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
     const int lines = DisplayedLines(document, block);
     if (line < lines) {
@@ -502,6 +516,7 @@ int TMemoStrings::LineLength(int position) const {
   const QTextBlock block = document->findBlock(position);
   if (!block.isValid()) return 0;
   if (!memo_->WordWrap()) return block.length() - 1;
+  const_cast<TMemoStrings*>(this)->FinishEdits();
   QTextLayout* layout = LaidOut(document, block);
   if (layout->lineCount() == 0) return block.length() - 1;
   const QTextLine line = layout->lineForTextPosition(position - block.position());
@@ -531,18 +546,38 @@ std::string TMemoStrings::Get(int index) const {
   return FromQString(block.text().mid(start - block.position(), LineLength(start)));
 }
 
+TMemoStrings::TMemoStrings(TMemo* memo) : memo_(memo) {}
+
+TMemoStrings::~TMemoStrings() { FinishEdits(); }
+
 void TMemoStrings::ReplaceRange(int start, int length, const QString& text) {
   QPlainTextEdit* edit = memo_->Edit();
   QTextDocument* document = edit->document();
-  // Edits made by the program cannot be undone.
-  const bool undo = document->isUndoRedoEnabled();
-  document->setUndoRedoEnabled(false);
-  QTextCursor cursor(document);
+  if (!batch_) {
+    // Edits made by the program cannot be undone.
+    undoRedo_ = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    batch_ = std::make_unique<QTextCursor>(document);
+    batch_->beginEditBlock();
+    QCoreApplication::postEvent(edit, new QEvent(kFinishEditsEvent), Qt::HighEventPriority);
+  }
+  QTextCursor& cursor = *batch_;
   cursor.setPosition(start);
   cursor.setPosition(start + length, QTextCursor::KeepAnchor);
   cursor.insertText(text);
-  document->setUndoRedoEnabled(undo);
-  edit->setTextCursor(cursor);
+  caret_ = cursor.position();
+}
+
+void TMemoStrings::FinishEdits() {
+  if (!batch_) return;
+  std::unique_ptr<QTextCursor> batch = std::move(batch_);
+  batch->endEditBlock();
+  QPlainTextEdit* edit = memo_->Edit();
+  if (!edit) return;
+  edit->document()->setUndoRedoEnabled(undoRedo_);
+  QTextCursor caret(edit->document());
+  caret.setPosition(std::min(caret_, edit->document()->characterCount() - 1));
+  edit->setTextCursor(caret);
   edit->ensureCursorVisible();
 }
 
@@ -566,7 +601,10 @@ void TMemoStrings::Insert(int index, std::string_view text) {
   ReplaceRange(previous + length, 0, u'\n' + ToQString(text));
 }
 
-void TMemoStrings::Clear() { memo_->Edit()->setPlainText(QString()); }
+void TMemoStrings::Clear() {
+  FinishEdits();
+  memo_->Edit()->setPlainText(QString());
+}
 
 // ---------------------------------------------------------------------------
 // TMemo
@@ -583,6 +621,7 @@ QPlainTextEdit* TMemo::Edit() const { return static_cast<QPlainTextEdit*>(widget
 
 void TMemo::SetWordWrap(bool wrap) {
   if (wrap == wordWrap_) return;
+  lines_->FinishEdits();
   wordWrap_ = wrap;
   Edit()->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
@@ -603,6 +642,7 @@ std::string TMemo::Text() const {
 }
 
 void TMemo::SetText(std::string_view text) {
+  lines_->FinishEdits();
   QString value = ToQString(text);
   value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   value.replace(u'\r', u'\n');

@@ -81,11 +81,11 @@ TMessageForm::TMessageForm(TComponent* owner, std::string_view text) : TForm(own
   const int unitHeight = metrics.height();
   const int horizontalMargin = MulDiv(8, unitWidth, 4);
   const int verticalMargin = MulDiv(8, unitHeight, 8);
-  const int horizontalSpacing = MulDiv(10, unitWidth, 4);
+  // Used only beside an icon, which a notice has not.
+  [[maybe_unused]] const int horizontalSpacing = MulDiv(10, unitWidth, 4);
   const int verticalSpacing = MulDiv(10, unitHeight, 8);
   const int buttonWidth = MulDiv(50, unitWidth, 4);
   const int buttonHeight = MulDiv(14, unitHeight, 8);
-  static_cast<void>(horizontalSpacing);  // used only beside an icon, which a notice has not
 
   // The text is broken at words to fit half the screen width.
   TextFormat format;

@@ -1,6 +1,7 @@
 // The line list of a memo: counts, whole lines, replace, append with its
 // line-break cases, clear, and the displayed lines of a wrapping memo.
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -88,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, MemoAppendTest,
 TEST_F(MemoTest, AppendLeavesTheCaretAfterTheNewText) {
   memo_->SetText("1\r\n");
   Lines().Add("22");
+  // Caret and scrolling follow before the next event is handled.
+  QApplication::processEvents();
   EXPECT_EQ(memo_->Edit()->textCursor().position(), 5);  // "1", break, "22", break
 }
 

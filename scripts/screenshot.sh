@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Takes a screenshot of the calculator window under a virtual X server: starts
+# Xvfb, runs the program, enters a small data set with real key and mouse
+# events, presses the calculate button and captures the window.
+#
+# Usage: scripts/screenshot.sh [peruka-binary] [output.png]
+# Needs: xvfb, xdotool, imagemagick (scripts/install-deps.sh installs them).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+binary=${1:-build/release/src/app/peruka}
+output=${2:-docs/screenshot.png}
+[ -x "$binary" ] || { echo "no program at $binary: build it first (cmake --preset release && cmake --build --preset release --target peruka)" >&2; exit 1; }
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
+done
+
+# A free display number.
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+export DISPLAY=":$display"
+
+Xvfb "$DISPLAY" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+"$binary" &
+app_pid=$!
+
+window=
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^ペルカ$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
+sleep 0.5
+
+# The entry box has the focus: x, Enter, y, Enter, ...
+xdotool windowfocus --sync "$window"
+for value in 1 2.1 2 3.9 3 6.2 4 7.8 5 10.1; do
+  xdotool type --delay 20 "$value"
+  xdotool key Return
+done
+
+# The calculate button: below the columns, in the left half.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --window "$window" $((WIDTH / 4)) 170 click 1
+sleep 0.7
+
+# The window may have grown to the result: read its geometry again.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+mkdir -p "$(dirname "$output")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output"
+echo "wrote $output (${WIDTH}x${HEIGHT})"

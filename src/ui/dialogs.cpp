@@ -32,11 +32,14 @@ ModalBoxHook SetModalBoxHook(ModalBoxHook hook) {
 }
 
 void ScheduleModalBoxHook(QWidget* box) {
-  if (!Hook()) return;
   ModalBoxHook hook = Hook();
   QPointer<QWidget> target = box;
   QTimer::singleShot(0, box, [hook, target] {
-    if (target) hook(target);
+    if (!target) return;
+    // The box takes the keyboard, also where no window manager hands it over.
+    target->raise();
+    target->activateWindow();
+    if (hook) hook(target);
   });
 }
 

@@ -43,7 +43,8 @@ void InstallRuntimeMessageBox();
 // hook may inspect the box and close it. Returns the previous hook.
 using ModalBoxHook = std::function<void(QWidget* box)>;
 ModalBoxHook SetModalBoxHook(ModalBoxHook hook);
-// Starts the hook for a box that is about to run its modal loop.
+// Activates a box that is about to run its modal loop, once it is up, and
+// then runs the hook on it.
 void ScheduleModalBoxHook(QWidget* box);
 
 }  // namespace peruka

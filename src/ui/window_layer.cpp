@@ -20,6 +20,8 @@ class WindowStyle final : public QProxyStyle {
                 QStyleHintReturn* returnData) const override {
     // A drop-down list opens below the control and shows DropDownCount items.
     if (hint == SH_ComboBox_Popup) return 0;
+    // Box buttons carry their text only.
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
   }
 };

@@ -1,11 +1,14 @@
 #include "ui/window_layer.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFont>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
 #include "ui/application.h"
+#include "ui/controls.h"
 #include "ui/forms.h"
 
 namespace peruka {
@@ -42,6 +45,13 @@ class GuardedApplication final : public QApplication {
   }
 };
 
+// Labels are read out as static text, with their caption as name.
+QAccessibleInterface* LabelAccessibility(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (!widget || !dynamic_cast<TLabel*>(TControl::FromWidget(widget))) return nullptr;
+  return new QAccessibleWidget(widget, QAccessible::StaticText);
+}
+
 }  // namespace
 
 void InstallFontSubstitutions() {
@@ -54,6 +64,7 @@ WindowLayer::WindowLayer(int& argc, char** argv) {
   qtApplication_ = std::make_unique<GuardedApplication>(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(new WindowStyle);
+  QAccessible::installFactory(LabelAccessibility);
   Screen = new TScreen(nullptr);
   QApplication::setFont(DefaultFont());
   Application = new TApplication(nullptr);

@@ -148,6 +148,19 @@ TEST_F(ComboTest, IsADropDownListOfFixedHeightShowingEightItems) {
             15);
 }
 
+TEST_F(ComboTest, TheOpenListShowsEightItemsBelowTheControl) {
+  combo_->SetItemIndex(0);
+  combo_->Combo()->showPopup();
+  QAbstractItemView* view = combo_->Combo()->view();
+  ASSERT_TRUE(view->isVisible());
+  EXPECT_EQ(view->visualRect(view->model()->index(0, 0)).height(), 15);
+  // Eight rows fit, the ninth does not.
+  const int rows = view->viewport()->height() / 15;
+  EXPECT_EQ(rows, 8);
+  EXPECT_GE(view->window()->geometry().top(), combo_->Widget()->mapToGlobal(QPoint(0, 0)).y() + 15);
+  combo_->Combo()->hidePopup();
+}
+
 TEST_F(ComboTest, ArrowKeysChangeTheSelectionWithoutOpening) {
   combo_->SetItemIndex(0);
   combo_->SetFocus();

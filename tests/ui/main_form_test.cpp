@@ -2,6 +2,7 @@
 // the clear and calculate commands, notices, error boxes and the power
 // function's boxes.
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
@@ -612,6 +613,17 @@ TEST_F(MainFormTest, EveryControlHasAnAccessibleName) {
   ClickCalc();
   ASSERT_NE(AnswerText(), "");
   EXPECT_EQ(form_->Answer->Widget()->accessibleName().toStdString(), AnswerText());
+  // Screen readers see the two columns apart, and labels as static text.
+  QAccessibleInterface* x = QAccessible::queryAccessibleInterface(form_->XData->Widget());
+  QAccessibleInterface* y = QAccessible::queryAccessibleInterface(form_->YData->Widget());
+  ASSERT_NE(x, nullptr);
+  ASSERT_NE(y, nullptr);
+  EXPECT_EQ(x->text(QAccessible::Name), QString::fromUtf8("Ｘの値："));
+  EXPECT_EQ(y->text(QAccessible::Name), QString::fromUtf8("Ｙの値："));
+  QAccessibleInterface* label = QAccessible::queryAccessibleInterface(form_->XLabel->Widget());
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->role(), QAccessible::StaticText);
+  EXPECT_EQ(label->text(QAccessible::Name), QString::fromUtf8("Ｘの値："));
 }
 
 }  // namespace

@@ -15,21 +15,21 @@ for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
 done
 
-# A free display number.
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-export DISPLAY=":$display"
-
-Xvfb "$DISPLAY" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb_pid=$!
 app_pid=
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
   kill "$xvfb_pid" 2>/dev/null || true
+  rm -f "$displayfile"
 }
 trap cleanup EXIT
 
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 200); do [ -s "$displayfile" ] && break; sleep 0.1; done
+[ -s "$displayfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$displayfile")"
 
 export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 "$binary" &

@@ -28,6 +28,7 @@ class ViewLines final : public LineList {
 
   std::size_t Count() const override { return lengths_.size(); }
   std::string Line(std::size_t i) const override { return std::string(View(i)); }
+  std::string_view LineView(std::size_t i, std::string&) const override { return View(i); }
   // A text that lies inside the line it replaces (a trimmed line) is kept as
   // narrower bounds; any other text is copied into storage of the list's own.
   void Replace(std::size_t i, std::string_view text) override;

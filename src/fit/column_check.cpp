@@ -13,21 +13,23 @@ constexpr std::string_view kCountsDiffer =
     "x\x82\xC6y\x82\xCC\x83\x66\x81[\x83^\x90\x94\x82\xAA\x88\xE1\x82\xA4\x82\xE6(\xA5\xA5\xA4)";
 // データが入力されてないよ(･･､)
 constexpr std::string_view kNoData =
-    "\x83\x66\x81[\x83^\x82\xAA\x93\xFC\x97\xCD\x82\xB3\x82\xEA\x82\xC4\x82\xC8\x82\xA2\x82\xE6(\xA5\xA5\xA4)";
+    "\x83\x66\x81[\x83^\x82\xAA\x93\xFC\x97\xCD\x82\xB3\x82\xEA\x82\xC4\x82\xC8\x82\xA2\x82\xE6("
+    "\xA5\xA5\xA4)";
 // 数字じゃないデータがあるよ(･･､)
 constexpr std::string_view kNotNumeric =
     "\x90\x94\x8E\x9A\x82\xB6\x82\xE1\x82\xC8\x82\xA2\x83\x66\x81[\x83^\x82\xAA\x82\xA0\x82\xE9\x82\xE6(\xA5"
     "\xA5\xA4)";
 
-void TrimLine(LineList& column, std::size_t i) {
-  const std::string line = column.Line(i);
+void TrimLine(LineList& column, std::size_t i, std::string& scratch) {
+  const std::string_view line = column.LineView(i, scratch);
   const std::string_view trimmed = TrimmedView(line);
   if (trimmed.size() != line.size()) column.Replace(i, trimmed);
 }
 
 bool AllNumeric(const LineList& column, std::size_t count) {
   bool pass = true;
-  for (std::size_t i = 0; i < count; ++i) pass = IsNumericText(column.Line(i)) && pass;
+  std::string scratch;
+  for (std::size_t i = 0; i < count; ++i) pass = IsNumericText(column.LineView(i, scratch)) && pass;
   return pass;
 }
 
@@ -37,9 +39,10 @@ ColumnCheck CheckColumns(LineList& xColumn, LineList& yColumn) {
   const std::size_t count = xColumn.Count();
   if (count != yColumn.Count()) return ColumnCheck::CountsDiffer;
   if (count == 0) return ColumnCheck::NoData;
+  std::string scratch;
   for (std::size_t i = 0; i < count; ++i) {
-    TrimLine(xColumn, i);
-    TrimLine(yColumn, i);
+    TrimLine(xColumn, i, scratch);
+    TrimLine(yColumn, i, scratch);
   }
   const bool xPass = AllNumeric(xColumn, count);
   const bool yPass = AllNumeric(yColumn, count);
@@ -48,10 +51,14 @@ ColumnCheck CheckColumns(LineList& xColumn, LineList& yColumn) {
 
 std::string_view NoticeText(ColumnCheck check) {
   switch (check) {
-    case ColumnCheck::CountsDiffer: return kCountsDiffer;
-    case ColumnCheck::NoData: return kNoData;
-    case ColumnCheck::NotNumeric: return kNotNumeric;
-    case ColumnCheck::Ok: break;
+    case ColumnCheck::CountsDiffer:
+      return kCountsDiffer;
+    case ColumnCheck::NoData:
+      return kNoData;
+    case ColumnCheck::NotNumeric:
+      return kNotNumeric;
+    case ColumnCheck::Ok:
+      break;
   }
   return {};
 }

@@ -19,23 +19,56 @@ constexpr int kMaxPower = 2 * kMaxDegree;
 // every operand is finite, so overflow gives an infinity and 0/0 a NaN.
 double Store(Extended value) {
   const double stored = StoreDouble(value);
-  if (!std::isfinite(stored)) RaiseFault(std::isnan(stored) ? kFaultFloatInvalidOperation : kFaultFloatOverflow);
+  if (!std::isfinite(stored))
+    RaiseFault(std::isnan(stored) ? kFaultFloatInvalidOperation : kFaultFloatOverflow);
   return stored;
 }
 
-// Powers of one x value in the order the sums ask for them.
-class PowerSource {
- public:
-  explicit PowerSource(Extended x, int maxPower) : x_(x), tabled_(SquareAndMultiplyCovers(x, maxPower)) {
-    if (tabled_) SquareAndMultiplyPowers(x, maxPower, table_.data());
-  }
-  Extended operator()(int i) const { return tabled_ ? table_[i] : RaisePower(x_, static_cast<Extended>(i)); }
+// True when every value is finite. Within one point each sum is stored once
+// and every operand is finite, so an infinity marks an overflowed store.
+bool AllFinite(const double* values, int count) {
+  bool finite = true;
+  for (int i = 0; i < count; ++i) finite &= std::isfinite(values[i]);
+  return finite;
+}
 
- private:
-  Extended x_;
-  bool tabled_;
-  std::array<Extended, kMaxPower + 1> table_;
-};
+// Power sums and right-hand sides of one point whose x takes
+// square-and-multiply for every exponent: no power reports anything, so the
+// only events are the overflow of a store and the conversion of y, in this
+// order. x^(2k) is (x^k)^2 and x^(2k+1) is x^(2k) * x, each rounded, which is
+// what the left-to-right method computes.
+template <typename ConvertY>
+void AddSquareAndMultiplyPoint(Extended x, int n, ConvertY convertY, double* sums, double* rhs) {
+  Extended powers[kMaxDegree + 1];
+  powers[0] = 1.0L;
+  sums[0] = StoreDouble(sums[0] + 1.0L);
+  Extended previous = 1.0L;  // 1 * x is x exactly
+  for (int i = 1; i <= 2 * n; ++i) {
+    const Extended power = (i & 1) ? previous * x : powers[i / 2] * powers[i / 2];
+    if (i <= n) powers[i] = power;
+    sums[i] = StoreDouble(sums[i] + power);
+    previous = power;
+  }
+  if (!AllFinite(sums, 2 * n + 1)) RaiseFault(kFaultFloatOverflow);
+
+  const Extended y = convertY();
+  for (int i = 0; i <= n; ++i) rhs[i] = StoreDouble(y * powers[i] + rhs[i]);
+  if (!AllFinite(rhs, n + 1)) RaiseFault(kFaultFloatOverflow);
+}
+
+// The same for any other x (zero, or too large or small for the band): each
+// power comes from RaisePower, which may report, so every store is checked
+// before the next power is asked for.
+template <typename ConvertY>
+void AddGeneralPoint(Extended x, int n, ConvertY convertY, double* sums, double* rhs) {
+  for (int i = 0; i <= 2 * n; ++i) sums[i] = Store(sums[i] + RaisePower(x, static_cast<Extended>(i)));
+  Extended y = 0.0L;
+  for (int i = 0; i <= n; ++i) {
+    const Extended t = RaisePower(x, static_cast<Extended>(i));
+    if (i == 0) y = convertY();  // after the first power, as the order has it
+    rhs[i] = Store(y * t + rhs[i]);
+  }
+}
 
 }  // namespace
 
@@ -55,18 +88,15 @@ FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& 
   double sums[kMaxPower + 1] = {};
   double rhs[kMaxDegree + 1] = {};
 
+  std::string scratch;
   for (std::size_t r = 0; r < m; ++r) {
-    const Extended x = ParseDecimal(xColumn.Line(r));
-    const PowerSource power(x, 2 * n);
-    for (int i = 0; i <= 2 * n; ++i) sums[i] = Store(sums[i] + power(i));
-
-    const std::string yText = yColumn.Line(r);
-    Extended y = 0.0L;
-    for (int i = 0; i <= n; ++i) {
-      const Extended t = power(i);
-      if (i == 0) y = ParseDecimal(yText);  // after the first power, as the order has it
-      rhs[i] = Store(y * t + rhs[i]);
-    }
+    const Extended x = ParseDecimal(xColumn.LineView(r, scratch));
+    // The y text is converted where the order asks for it, after x's sums.
+    auto convertY = [&]() -> Extended { return ParseDecimal(yColumn.LineView(r, scratch)); };
+    if (SquareAndMultiplyCovers(x, 2 * n))
+      AddSquareAndMultiplyPoint(x, n, convertY, sums, rhs);
+    else
+      AddGeneralPoint(x, n, convertY, sums, rhs);
   }
 
   double a[kMaxDegree + 1][kMaxDegree + 2];

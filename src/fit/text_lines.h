@@ -21,6 +21,7 @@ class TextLines final : public LineList {
 
   std::size_t Count() const override { return offsets_.size(); }
   std::string Line(std::size_t i) const override { return std::string(View(i)); }
+  std::string_view LineView(std::size_t i, std::string&) const override { return View(i); }
   void Replace(std::size_t i, std::string_view text) override;
   std::string_view View(std::size_t i) const;
 

@@ -1,6 +1,7 @@
 #include "numeric/decimal_parse.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "numeric/exceptions.h"
@@ -29,28 +30,38 @@ constexpr std::uint64_t kExactIntegerLimit = 100000000000000000ULL;  // 1e17
 
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
-// Accumulates digits into `acc` from position `pos`, A := A × 10 + digit with
-// each step rounded. Counts the digits taken.
-void AccumulateDigits(const unsigned char* p, std::size_t size, std::size_t& pos, Extended& acc,
-                      std::int64_t& count) {
-  const std::size_t start = pos;
-  // While the accumulator is a small integer every step is exact, so integer
-  // arithmetic gives the same value faster.
-  if (acc < static_cast<Extended>(kExactIntegerLimit)) {
-    std::uint64_t fast = static_cast<std::uint64_t>(acc);
-    while (pos < size && IsDigit(p[pos]) && fast < kExactIntegerLimit) {
-      fast = fast * 10 + (p[pos] - '0');
+// The digit accumulator A := A × 10 + digit, each step rounded to extended.
+// While A is below 10^17 every step is exact, so an integer holds it; past
+// that the extended arithmetic takes over.
+class DigitAccumulator {
+ public:
+  // Takes the digits from `pos` on; returns how many were taken.
+  std::int64_t Take(const unsigned char* p, std::size_t size, std::size_t& pos) {
+    const std::size_t start = pos;
+    while (!extended_ && pos < size && IsDigit(p[pos])) {
+      if (integer_ >= kExactIntegerLimit) {
+        value_ = static_cast<Extended>(integer_);
+        extended_ = true;
+        break;
+      }
+      integer_ = integer_ * 10 + (p[pos] - '0');
       ++pos;
     }
-    acc = static_cast<Extended>(fast);
+    while (pos < size && IsDigit(p[pos])) {
+      value_ = value_ * 10.0L;
+      value_ = value_ + static_cast<Extended>(p[pos] - '0');
+      ++pos;
+    }
+    return static_cast<std::int64_t>(pos - start);
   }
-  while (pos < size && IsDigit(p[pos])) {
-    acc = acc * 10.0L;
-    acc = acc + static_cast<Extended>(p[pos] - '0');
-    ++pos;
-  }
-  count += static_cast<std::int64_t>(pos - start);
-}
+
+  Extended Value() const { return extended_ ? value_ : static_cast<Extended>(integer_); }
+
+ private:
+  std::uint64_t integer_ = 0;
+  Extended value_ = 0.0L;
+  bool extended_ = false;
+};
 
 }  // namespace
 
@@ -58,12 +69,8 @@ bool ScanDecimal(std::string_view text, Extended& result) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   std::size_t size = text.size();
   // A NUL byte ends the text.
-  for (std::size_t i = 0; i < size; ++i) {
-    if (p[i] == 0) {
-      size = i;
-      break;
-    }
-  }
+  if (const void* nul = std::memchr(p, 0, size))
+    size = static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - p);
   std::size_t pos = 0;
   while (pos < size && p[pos] == ' ') ++pos;
 
@@ -74,16 +81,13 @@ bool ScanDecimal(std::string_view text, Extended& result) {
   }
 
   const std::size_t bodyStart = pos;
-  Extended acc = 0.0L;
-  std::int64_t integerDigits = 0;
-  AccumulateDigits(p, size, pos, acc, integerDigits);
+  DigitAccumulator digits;
+  digits.Take(p, size, pos);
 
   std::int64_t exponent = 0;
   if (pos < size && p[pos] == static_cast<unsigned char>(LocaleDecimalMark())) {
     ++pos;
-    std::int64_t fractionDigits = 0;
-    AccumulateDigits(p, size, pos, acc, fractionDigits);
-    exponent = -fractionDigits;
+    exponent = -digits.Take(p, size, pos);
   }
   if (pos == bodyStart) return false;
 
@@ -109,6 +113,7 @@ bool ScanDecimal(std::string_view text, Extended& result) {
   // Overflow of the extended range, in the accumulation or the scaling, is a
   // failure. Overflow can only produce an infinity, which then stays one, but
   // a scale of -5120 or less would turn it back into a zero: look first.
+  Extended acc = digits.Value();
   bool overflowed = std::isinf(acc);
   if (exponent <= -kPowerOfTenScaleLimit) exponent = -kPowerOfTenScaleLimit;
   acc = ScaleByPowerOfTen(acc, static_cast<std::int32_t>(exponent));

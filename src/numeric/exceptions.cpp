@@ -18,31 +18,40 @@ const char* const kUnderflow =  // 浮動小数点ｴﾗｰ: ｱﾝﾀﾞｰﾌ�
 namespace {
 
 const char* const kIntDivideByZero = "0 \x82\xC9\x82\xE6\x82\xE9\x8F\x9C\x8EZ";  // 0 による除算
-const char* const kIntOverflow = "\x90\xAE\x90\x94\x82\xCC\xB5\xB0\xCA\xDE\xB0\xCC\xDB\xB0";  // 整数のｵｰﾊﾞｰﾌﾛｰ
+const char* const kIntOverflow =
+    "\x90\xAE\x90\x94\x82\xCC\xB5\xB0\xCA\xDE\xB0\xCC\xDB\xB0";  // 整数のｵｰﾊﾞｰﾌﾛｰ
 const char* const kRangeCheck = "\x94\xCD\x88\xCD\xC1\xAA\xAF\xB8\xB4\xD7\xB0";  // 範囲ﾁｪｯｸｴﾗｰ
 const char* const kPrivilege = "\x93\xC1\x8C\xA0\x96\xBD\x97\xDF\x88\xE1\x94\xBD";  // 特権命令違反
 const char* const kStackOverflow = "\xBD\xC0\xAF\xB8 \xB5\xB0\xCA\xDE\xB0\xCC\xDB\xB0";  // ｽﾀｯｸ ｵｰﾊﾞｰﾌﾛｰ
-const char* const kExternalFormat = "\x8AO\x95\x94\x97\xE1\x8AO %X";  // 外部例外 %X
+const char* const kExternalFormat = "\x8AO\x95\x94\x97\xE1\x8AO %X";                     // 外部例外 %X
 
 }  // namespace
 
 void RaiseFault(std::uint32_t code) {
   switch (code) {
-    case 0xC000008E: throw EZeroDivide(messages::kZeroDivide);
+    case 0xC000008E:
+      throw EZeroDivide(messages::kZeroDivide);
     case 0xC0000090:  // invalid operation
     case 0xC0000092:  // stack check
     case 0xC000008F:  // inexact result
       throw EInvalidOp(messages::kInvalidOp);
-    case 0xC0000091: throw EOverflow(messages::kOverflow);
+    case 0xC0000091:
+      throw EOverflow(messages::kOverflow);
     case 0xC0000093:  // underflow
     case 0xC000008D:  // denormal operand
       throw EUnderflow(messages::kUnderflow);
-    case 0xC0000094: throw EDivByZero(kIntDivideByZero);
-    case 0xC0000095: throw EIntOverflow(kIntOverflow);
-    case 0xC000008C: throw ERangeError(kRangeCheck);
-    case 0xC0000096: throw EPrivilege(kPrivilege);
-    case 0xC00000FD: throw EStackOverflow(kStackOverflow);
-    case 0xC000013A: throw EControlC("CTRL-C");
+    case 0xC0000094:
+      throw EDivByZero(kIntDivideByZero);
+    case 0xC0000095:
+      throw EIntOverflow(kIntOverflow);
+    case 0xC000008C:
+      throw ERangeError(kRangeCheck);
+    case 0xC0000096:
+      throw EPrivilege(kPrivilege);
+    case 0xC00000FD:
+      throw EStackOverflow(kStackOverflow);
+    case 0xC000013A:
+      throw EControlC("CTRL-C");
     default: {
       char text[64];
       std::snprintf(text, sizeof text, kExternalFormat, static_cast<unsigned>(code));

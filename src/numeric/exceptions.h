@@ -21,10 +21,10 @@ class Exception : public std::exception {
   int helpContext_ = 0;
 };
 
-#define PERUKA_EXCEPTION_CLASS(Name, Base)                  \
-  class Name : public Base {                                \
-   public:                                                  \
-    using Base::Base;                                       \
+#define PERUKA_EXCEPTION_CLASS(Name, Base)                   \
+  class Name : public Base {                                 \
+   public:                                                   \
+    using Base::Base;                                        \
     const char* ClassName() const override { return #Name; } \
   }
 
@@ -48,8 +48,7 @@ PERUKA_EXCEPTION_CLASS(EAbort, Exception);
 
 class EExternalException : public Exception {
  public:
-  EExternalException(std::string message, std::uint32_t code)
-      : Exception(std::move(message)), code_(code) {}
+  EExternalException(std::string message, std::uint32_t code) : Exception(std::move(message)), code_(code) {}
   std::uint32_t Code() const { return code_; }
   const char* ClassName() const override { return "EExternalException"; }
 
@@ -68,10 +67,10 @@ inline constexpr std::uint32_t kFaultFloatOverflow = 0xC0000091;
 
 // Message texts shared with other modules.
 namespace messages {
-extern const char* const kInvalidOp;  // 無効な浮動小数点操作
-extern const char* const kZeroDivide; // 浮動小数点ｴﾗｰ: ｾﾞﾛによる除算
-extern const char* const kOverflow;   // 浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ
-extern const char* const kUnderflow;  // 浮動小数点ｴﾗｰ: ｱﾝﾀﾞｰﾌﾛｰ
+extern const char* const kInvalidOp;   // 無効な浮動小数点操作
+extern const char* const kZeroDivide;  // 浮動小数点ｴﾗｰ: ｾﾞﾛによる除算
+extern const char* const kOverflow;    // 浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ
+extern const char* const kUnderflow;   // 浮動小数点ｴﾗｰ: ｱﾝﾀﾞｰﾌﾛｰ
 }  // namespace messages
 
 }  // namespace peruka

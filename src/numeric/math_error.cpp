@@ -18,12 +18,18 @@ RuntimeMessagePresenter& Presenter() {
 
 const char* KindName(MathErrorKind kind) {
   switch (kind) {
-    case MathErrorKind::Domain: return "DOMAIN";
-    case MathErrorKind::Singularity: return "SING";
-    case MathErrorKind::Overflow: return "OVERFLOW";
-    case MathErrorKind::Underflow: return "UNDERFLOW";
-    case MathErrorKind::TotalLoss: return "TLOSS";
-    case MathErrorKind::PartialLoss: return "PLOSS";
+    case MathErrorKind::Domain:
+      return "DOMAIN";
+    case MathErrorKind::Singularity:
+      return "SING";
+    case MathErrorKind::Overflow:
+      return "OVERFLOW";
+    case MathErrorKind::Underflow:
+      return "UNDERFLOW";
+    case MathErrorKind::TotalLoss:
+      return "TLOSS";
+    case MathErrorKind::PartialLoss:
+      return "PLOSS";
   }
   return "UNKNOWN";
 }

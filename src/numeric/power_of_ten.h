@@ -11,8 +11,8 @@ namespace peruka {
 inline constexpr std::int32_t kPowerOfTenScaleLimit = 5120;
 
 extern const ExtendedBits kPowersOfTenUnits[32];
-extern const ExtendedBits kPowersOfTenThirtyTwos[16];  // entry 0 unused
-extern const ExtendedBits kPowersOfTenFiveTwelves[10]; // entry 0 unused
+extern const ExtendedBits kPowersOfTenThirtyTwos[16];   // entry 0 unused
+extern const ExtendedBits kPowersOfTenFiveTwelves[10];  // entry 0 unused
 
 // value × 10^n. For 0 < |n| < 5120: at most three multiplications (n > 0) or
 // divisions (n < 0), units, then 32s, then 512s, each rounded to extended.

@@ -52,8 +52,8 @@ Extended LogarithmPath(Extended x, Extended y, bool negateResult) {
   const bool negative = (bits.signExponent & 0x8000) != 0;
   if (field >= kAlwaysInRangeField) {
     const auto top16 = static_cast<std::uint16_t>(bits.significand >> 48);
-    const bool outOfRange = field > kAlwaysInRangeField ||
-                            top16 >= (negative ? kUnderflowTop16 : kOverflowTop16);
+    const bool outOfRange =
+        field > kAlwaysInRangeField || top16 >= (negative ? kUnderflowTop16 : kOverflowTop16);
     if (outOfRange) {
       return negative ? ReportMathError(MathErrorKind::Underflow, kFunctionName, x, y, 0.0L)
                       : ReportMathError(MathErrorKind::Overflow, kFunctionName, x, y, kInfinity);

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-ipafont-gothic fontconfig
   xvfb xauth imagemagick xdotool x11-utils
-  python3 python3-numpy
+  python3 python3-numpy time
 )
 
 if [ "${1:-}" = "--minimal" ]; then

@@ -125,12 +125,15 @@ void TMainForm::DataKeyUp(TObject*, Word& Key, TShiftState) {
 void TMainForm::CalcBtnClick(TObject*) {
   MemoColumn x(*XData->Lines());
   MemoColumn y(*YData->Lines());
+  // The count as checked: trimming may empty a last line of blanks, which
+  // then no longer counts in the box, but it is still a point to refuse.
+  const std::size_t points = x.Count();
   const ColumnCheck check = CheckColumns(x, y);
   if (check != ColumnCheck::Ok) {
     ShowNotice(NoticeText(check));
     return;
   }
-  const FitResult fit = FitPolynomial(Jisuu->ItemIndex(), x, y);
+  const FitResult fit = FitPolynomial(Jisuu->ItemIndex(), x, y, points);
   Answer->SetCaption(kResultLead);
   // An overflow on the elimination's very last store surfaces only here,
   // when the first coefficient is taken: the label then reads "y = ".

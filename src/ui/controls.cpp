@@ -722,7 +722,7 @@ void TLabel::AdjustBounds() {
   if (!autoSize_ || !widget_) return;
   if (TForm* form = ParentForm(); form && form->ReadingDefinition()) return;
   std::string measured = caption_;
-  if (measured.empty() || (showAccelChar_ && measured == "&")) measured = " ";
+  if (measured.empty() || (showAccelChar_ && measured == "&")) measured.assign(1, ' ');
   TextFormat format;
   format.wordBreak = wordWrap_;
   format.prefix = showAccelChar_;

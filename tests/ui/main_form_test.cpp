@@ -561,13 +561,15 @@ TEST_P(ErrorFromCalcTest, ShowsTheErrorBoxAndGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, ErrorFromCalcTest,
-    ::testing::Values(ErrorCase{"BadLine", "1\n-", "1\n2", 0, "'-' は浮動小数点ではありません.", false},
-                      ErrorCase{"EmptyLine", "1\n\n3", "1\n2\n3", 0, "'' は浮動小数点ではありません.", false},
-                      ErrorCase{"ZeroPivot", "3", "5", 0, "無効な浮動小数点操作.", false},
-                      ErrorCase{"Overflow", "100000000", "1", 19, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", false},
-                      ErrorCase{"ValueBeyondDouble", kBeyondDouble, "1", 0, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.",
-                                false},
-                      ErrorCase{"LateOverflow", "1\n2", kLateOverflowY, 0, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", true}),
+    ::testing::Values(
+        ErrorCase{"BadLine", "1\n-", "1\n2", 0, "'-' は浮動小数点ではありません.", false},
+        ErrorCase{"EmptyLine", "1\n\n3", "1\n2\n3", 0, "'' は浮動小数点ではありません.", false},
+        // Trimming empties the last x line; the point is refused, not dropped.
+        ErrorCase{"BlankLastLine", "2\n1\n   ", "1\n3\n5", 0, "'' は浮動小数点ではありません.", false},
+        ErrorCase{"ZeroPivot", "3", "5", 0, "無効な浮動小数点操作.", false},
+        ErrorCase{"Overflow", "100000000", "1", 19, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", false},
+        ErrorCase{"ValueBeyondDouble", kBeyondDouble, "1", 0, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", false},
+        ErrorCase{"LateOverflow", "1\n2", kLateOverflowY, 0, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainFormTest, ABoxBlocksTheMainWindowWhileItIsUp) {

@@ -7,20 +7,20 @@
 # Usage: scripts/bench-vs-numpy.sh [POINTS] [RUNS]
 #   POINTS  number of points (default 1000000)
 #   RUNS    runs of each program; the best is reported (default 3)
-# Environment: PERUKA_FIT (default build/cli/src/cli/peruka-fit),
+# Environment: PERUKA_FIT (default build/release/src/cli/peruka-fit),
 #              PYTHON (default /usr/bin/python3).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 points=${1:-1000000}
 runs=${2:-3}
-fit=${PERUKA_FIT:-build/cli/src/cli/peruka-fit}
+fit=${PERUKA_FIT:-build/release/src/cli/peruka-fit}
 python=${PYTHON:-/usr/bin/python3}
 degree=20
 
 if [ ! -x "$fit" ]; then
   echo "no $fit: build first, e.g." >&2
-  echo "  cmake -S . -B build/cli -G Ninja -DCMAKE_BUILD_TYPE=Release -DPERUKA_BUILD_GUI=OFF && cmake --build build/cli" >&2
+  echo "  cmake --preset release && cmake --build --preset release --target peruka-fit" >&2
   exit 1
 fi
 [ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package 'time')" >&2; exit 1; }

@@ -37,35 +37,46 @@ bool AllFinite(const double* values, int count) {
 // only events are the overflow of a store and the conversion of y, in this
 // order. x^(2k) is (x^k)^2 and x^(2k+1) is x^(2k) * x, each rounded, which is
 // what the left-to-right method computes.
-template <typename ConvertY>
-void AddSquareAndMultiplyPoint(Extended x, int n, ConvertY convertY, double* sums, double* rhs) {
+//
+// When y converts, each power goes into its power sum and its right-hand
+// side at once. The stores then come in another order, but every store sees
+// the same operands, and an overflow in either kind of sum is the same
+// EOverflow, so nothing observable changes. When y is refused, the power
+// sums come first, so that their overflow still wins over y's error.
+void AddSquareAndMultiplyPoint(Extended x, int n, std::string_view yText, double* sums, double* rhs) {
+  double yValue = 0.0;
+  const bool yConverts = TryParseDecimal(yText, yValue);
+  const Extended y = yValue;
+  const int rhsLast = yConverts ? n : -1;
+
   Extended powers[kMaxDegree + 1];
   powers[0] = 1.0L;
   sums[0] = StoreDouble(sums[0] + 1.0L);
+  if (rhsLast >= 0) rhs[0] = StoreDouble(y * 1.0L + rhs[0]);
   Extended previous = 1.0L;  // 1 * x is x exactly
   for (int i = 1; i <= 2 * n; ++i) {
     const Extended power = (i & 1) ? previous * x : powers[i / 2] * powers[i / 2];
-    if (i <= n) powers[i] = power;
     sums[i] = StoreDouble(sums[i] + power);
+    if (i <= n) {
+      powers[i] = power;
+      if (i <= rhsLast) rhs[i] = StoreDouble(y * power + rhs[i]);
+    }
     previous = power;
   }
   if (!AllFinite(sums, 2 * n + 1)) RaiseFault(kFaultFloatOverflow);
-
-  const Extended y = convertY();
-  for (int i = 0; i <= n; ++i) rhs[i] = StoreDouble(y * powers[i] + rhs[i]);
+  if (!yConverts) ParseDecimal(yText);  // raises y's own error
   if (!AllFinite(rhs, n + 1)) RaiseFault(kFaultFloatOverflow);
 }
 
 // The same for any other x (zero, or too large or small for the band): each
 // power comes from RaisePower, which may report, so every store is checked
 // before the next power is asked for.
-template <typename ConvertY>
-void AddGeneralPoint(Extended x, int n, ConvertY convertY, double* sums, double* rhs) {
+void AddGeneralPoint(Extended x, int n, std::string_view yText, double* sums, double* rhs) {
   for (int i = 0; i <= 2 * n; ++i) sums[i] = Store(sums[i] + RaisePower(x, static_cast<Extended>(i)));
   Extended y = 0.0L;
   for (int i = 0; i <= n; ++i) {
     const Extended t = RaisePower(x, static_cast<Extended>(i));
-    if (i == 0) y = convertY();  // after the first power, as the order has it
+    if (i == 0) y = ParseDecimal(yText);  // after the first power, as the order has it
     rhs[i] = Store(y * t + rhs[i]);
   }
 }
@@ -91,12 +102,11 @@ FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& 
   std::string scratch;
   for (std::size_t r = 0; r < m; ++r) {
     const Extended x = ParseDecimal(xColumn.LineView(r, scratch));
-    // The y text is converted where the order asks for it, after x's sums.
-    auto convertY = [&]() -> Extended { return ParseDecimal(yColumn.LineView(r, scratch)); };
+    const std::string_view yText = yColumn.LineView(r, scratch);
     if (SquareAndMultiplyCovers(x, 2 * n))
-      AddSquareAndMultiplyPoint(x, n, convertY, sums, rhs);
+      AddSquareAndMultiplyPoint(x, n, yText, sums, rhs);
     else
-      AddGeneralPoint(x, n, convertY, sums, rhs);
+      AddGeneralPoint(x, n, yText, sums, rhs);
   }
 
   double a[kMaxDegree + 1][kMaxDegree + 2];

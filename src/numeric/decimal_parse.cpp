@@ -40,7 +40,7 @@ class DigitAccumulator {
     const std::size_t start = pos;
     while (!extended_ && pos < size && IsDigit(p[pos])) {
       if (integer_ >= kExactIntegerLimit) {
-        value_ = static_cast<Extended>(integer_);
+        value_ = AsExtended(integer_);
         extended_ = true;
         break;
       }
@@ -55,9 +55,14 @@ class DigitAccumulator {
     return static_cast<std::int64_t>(pos - start);
   }
 
-  Extended Value() const { return extended_ ? value_ : static_cast<Extended>(integer_); }
+  Extended Value() const { return extended_ ? value_ : AsExtended(integer_); }
 
  private:
+  // The integer stays below 10^18 < 2^63: a signed conversion is exact.
+  static Extended AsExtended(std::uint64_t integer) {
+    return static_cast<Extended>(static_cast<std::int64_t>(integer));
+  }
+
   std::uint64_t integer_ = 0;
   Extended value_ = 0.0L;
   bool extended_ = false;
@@ -131,6 +136,13 @@ void RaiseConvertError(std::string_view text) {
   message.reserve(length);
   message.append(kNotFloatPrefix).append(text).append(kNotFloatSuffix);
   throw EConvertError(std::move(message));
+}
+
+bool TryParseDecimal(std::string_view text, double& value) {
+  Extended extended;
+  if (!ScanDecimal(text, extended)) return false;
+  value = StoreDouble(extended);
+  return !std::isinf(value);
 }
 
 double ParseDecimal(std::string_view text) {

@@ -27,6 +27,9 @@ bool ScanDecimal(std::string_view text, Extended& result);
 // Throws EOverflow when the value lies beyond the largest double.
 double ParseDecimal(std::string_view text);
 
+// ParseDecimal without raising: false where ParseDecimal would raise.
+bool TryParseDecimal(std::string_view text, double& value);
+
 // The conversion error that ParseDecimal raises for this text.
 [[noreturn]] void RaiseConvertError(std::string_view text);
 

@@ -74,6 +74,23 @@ const ExtendedBits kPowersOfTenFiveTwelves[10] = {
     {0x7BCA, 0xAE3511626ED559F0ULL},  // 1e4608
 };
 
+namespace {
+
+// The tables as ready values, so each factor is one load, not a rebuild.
+template <std::size_t N>
+struct ExtendedTable {
+  explicit ExtendedTable(const ExtendedBits (&bits)[N]) {
+    for (std::size_t i = 0; i < N; ++i) values[i] = FromBits(bits[i]);
+  }
+  Extended values[N];
+};
+
+const ExtendedTable<32> kUnits(kPowersOfTenUnits);
+const ExtendedTable<16> kThirtyTwos(kPowersOfTenThirtyTwos);
+const ExtendedTable<10> kFiveTwelves(kPowersOfTenFiveTwelves);
+
+}  // namespace
+
 Extended ScaleByPowerOfTen(Extended value, std::int32_t n) {
   if (n == 0) return value;
   if (n <= -kPowerOfTenScaleLimit) return 0.0L;
@@ -81,12 +98,10 @@ Extended ScaleByPowerOfTen(Extended value, std::int32_t n) {
   const bool divide = n < 0;
   const std::uint32_t m = divide ? static_cast<std::uint32_t>(-n) : static_cast<std::uint32_t>(n);
   // Each step is rounded on its own, units first.
-  auto apply = [&](const ExtendedBits& factor) {
-    value = divide ? value / FromBits(factor) : value * FromBits(factor);
-  };
-  apply(kPowersOfTenUnits[m % 32]);
-  if ((m / 32) % 16 != 0) apply(kPowersOfTenThirtyTwos[(m / 32) % 16]);
-  if (m / 512 != 0) apply(kPowersOfTenFiveTwelves[m / 512]);
+  auto apply = [&](Extended factor) { value = divide ? value / factor : value * factor; };
+  apply(kUnits.values[m % 32]);
+  if ((m / 32) % 16 != 0) apply(kThirtyTwos.values[(m / 32) % 16]);
+  if (m / 512 != 0) apply(kFiveTwelves.values[m / 512]);
   return value;
 }
 

@@ -107,6 +107,12 @@ TEST_F(FitPolynomialTest, FirstRefusedTextInConversionOrder) {
       {"bad y after two zero points", "0\n0", "1\n-", Refused("-") + " | reports 4"},
       {"texts are not trimmed here", "1\n2", "1\n2 x", Refused("2 x") + " | reports 0"},
       {"the refused text whole", "1\n2", "1\n1.5.3", Refused("1.5.3") + " | reports 0"},
+      // The power sums of a point are stored before its y is converted.
+      {"a power sum overflow before a bad y", "1e200\n1", "-\n2", kOverflow + " | reports 0"},
+      {"a power sum overflow before a y beyond doubles", "1e200\n1", "1e309\n2", kOverflow + " | reports 0"},
+      {"a y beyond doubles of a point whose sums fit", "1\n2", "1e309\n2", kOverflow + " | reports 0"},
+      {"a bad y of a point whose sums fit, with x far out", "1e100\n2", "-\n2",
+       Refused("-") + " | reports 0"},
   };
   for (const auto& row : rows) EXPECT_EQ(Outcome(1, row.x, row.y), row.outcome) << row.name;
 }

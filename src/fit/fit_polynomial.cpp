@@ -32,6 +32,24 @@ bool AllFinite(const double* values, int count) {
   return finite;
 }
 
+// One point's texts, converted ahead of its turn without raising. A text
+// that does not convert is converted again in its turn, by ParseDecimal,
+// which then raises its error in the right place.
+struct ConvertedPoint {
+  double x = 0.0;
+  double y = 0.0;
+  bool xConverts = false;
+  bool yConverts = false;
+};
+
+ConvertedPoint ConvertAhead(const LineList& xColumn, const LineList& yColumn, std::size_t r,
+                            std::string& scratch) {
+  ConvertedPoint point;
+  point.xConverts = TryParseDecimal(xColumn.LineView(r, scratch), point.x);
+  point.yConverts = TryParseDecimal(yColumn.LineView(r, scratch), point.y);
+  return point;
+}
+
 // Power sums and right-hand sides of one point whose x takes
 // square-and-multiply for every exponent: no power reports anything, so the
 // only events are the overflow of a store and the conversion of y, in this
@@ -43,11 +61,11 @@ bool AllFinite(const double* values, int count) {
 // the same operands, and an overflow in either kind of sum is the same
 // EOverflow, so nothing observable changes. When y is refused, the power
 // sums come first, so that their overflow still wins over y's error.
-void AddSquareAndMultiplyPoint(Extended x, int n, std::string_view yText, double* sums, double* rhs) {
-  double yValue = 0.0;
-  const bool yConverts = TryParseDecimal(yText, yValue);
-  const Extended y = yValue;
-  const int rhsLast = yConverts ? n : -1;
+template <typename RaiseYError>
+void AddSquareAndMultiplyPoint(Extended x, int n, const ConvertedPoint& point, RaiseYError raiseYError,
+                               double* sums, double* rhs) {
+  const Extended y = point.y;
+  const int rhsLast = point.yConverts ? n : -1;
 
   Extended powers[kMaxDegree + 1];
   powers[0] = 1.0L;
@@ -64,20 +82,21 @@ void AddSquareAndMultiplyPoint(Extended x, int n, std::string_view yText, double
     previous = power;
   }
   if (!AllFinite(sums, 2 * n + 1)) RaiseFault(kFaultFloatOverflow);
-  if (!yConverts) ParseDecimal(yText);  // raises y's own error
+  if (!point.yConverts) raiseYError();
   if (!AllFinite(rhs, n + 1)) RaiseFault(kFaultFloatOverflow);
 }
 
 // The same for any other x (zero, or too large or small for the band): each
 // power comes from RaisePower, which may report, so every store is checked
 // before the next power is asked for.
-void AddGeneralPoint(Extended x, int n, std::string_view yText, double* sums, double* rhs) {
+template <typename RaiseYError>
+void AddGeneralPoint(Extended x, int n, const ConvertedPoint& point, RaiseYError raiseYError, double* sums,
+                     double* rhs) {
   for (int i = 0; i <= 2 * n; ++i) sums[i] = Store(sums[i] + RaisePower(x, static_cast<Extended>(i)));
-  Extended y = 0.0L;
   for (int i = 0; i <= n; ++i) {
     const Extended t = RaisePower(x, static_cast<Extended>(i));
-    if (i == 0) y = ParseDecimal(yText);  // after the first power, as the order has it
-    rhs[i] = Store(y * t + rhs[i]);
+    if (i == 0 && !point.yConverts) raiseYError();  // after the first power, as the order has it
+    rhs[i] = Store(point.y * t + rhs[i]);
   }
 }
 
@@ -99,14 +118,19 @@ FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& 
   double sums[kMaxPower + 1] = {};
   double rhs[kMaxDegree + 1] = {};
 
+  // The next point's texts are converted before this point's sums, so the
+  // conversion overlaps the arithmetic; errors still come in their turn.
   std::string scratch;
+  ConvertedPoint next = m > 0 ? ConvertAhead(xColumn, yColumn, 0, scratch) : ConvertedPoint{};
   for (std::size_t r = 0; r < m; ++r) {
-    const Extended x = ParseDecimal(xColumn.LineView(r, scratch));
-    const std::string_view yText = yColumn.LineView(r, scratch);
+    const ConvertedPoint point = next;
+    if (r + 1 < m) next = ConvertAhead(xColumn, yColumn, r + 1, scratch);
+    const Extended x = point.xConverts ? point.x : ParseDecimal(xColumn.LineView(r, scratch));
+    auto raiseYError = [&] { ParseDecimal(yColumn.LineView(r, scratch)); };
     if (SquareAndMultiplyCovers(x, 2 * n))
-      AddSquareAndMultiplyPoint(x, n, yText, sums, rhs);
+      AddSquareAndMultiplyPoint(x, n, point, raiseYError, sums, rhs);
     else
-      AddGeneralPoint(x, n, yText, sums, rhs);
+      AddGeneralPoint(x, n, point, raiseYError, sums, rhs);
   }
 
   double a[kMaxDegree + 1][kMaxDegree + 2];

@@ -74,8 +74,12 @@ bool ScanDecimal(std::string_view text, Extended& result) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   std::size_t size = text.size();
   // A NUL byte ends the text.
-  if (const void* nul = std::memchr(p, 0, size))
-    size = static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - p);
+  for (std::size_t i = 0; i < size; ++i) {
+    if (p[i] == 0) {
+      size = i;
+      break;
+    }
+  }
   std::size_t pos = 0;
   while (pos < size && p[pos] == ' ') ++pos;
 

@@ -11,6 +11,7 @@
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -603,7 +604,12 @@ void TMemoStrings::Insert(int index, std::string_view text) {
 
 void TMemoStrings::Clear() {
   FinishEdits();
-  memo_->Edit()->setPlainText(QString());
+  QPlainTextEdit* edit = memo_->Edit();
+  edit->setPlainText(QString());
+  // A box lower than one line with its margins keeps a scroll range even
+  // when empty; the caret's line is the first, so show it from the top.
+  edit->verticalScrollBar()->setValue(0);
+  edit->horizontalScrollBar()->setValue(0);
 }
 
 // ---------------------------------------------------------------------------

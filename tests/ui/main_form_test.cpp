@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -200,6 +201,18 @@ TEST_F(MainFormTest, ValuesGoToTheColumnsInTurn) {
   EXPECT_EQ(XText(), "1.5\r\n3\r\n");
   EXPECT_EQ(YText(), "-2\r\n4\r\n");
   EXPECT_EQ(form_->XData->Lines()->Count(), 2);
+}
+
+TEST_F(MainFormTest, TheNextEntryIsVisibleAfterEnter) {
+  // The entry box is lower than one line with its margins: after an Enter
+  // and the clearing, what is typed next must still be in view.
+  Enter("12");
+  Type("3");
+  QPlainTextEdit* edit = form_->Data->Edit();
+  EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
+  const QRect caret = edit->cursorRect();
+  EXPECT_GE(caret.top(), 0);
+  EXPECT_LE(caret.top(), edit->viewport()->height() / 2);
 }
 
 struct EntryCase {

@@ -47,21 +47,6 @@ std::size_t RegularFileSize(int fd) {
   return static_cast<std::size_t>(info.st_size);
 }
 
-// True when some byte is 0x80 or above; eight bytes at a time, as a long
-// file is usually all ASCII.
-bool HasNonAsciiByte(std::string_view text) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-  std::size_t i = 0;
-  for (; i + 8 <= text.size(); i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + i, sizeof word);
-    if (word & kHighBits) return true;
-  }
-  for (; i < text.size(); ++i)
-    if (static_cast<unsigned char>(text[i]) >= 0x80) return true;
-  return false;
-}
-
 }  // namespace
 
 InputText::~InputText() { Release(); }
@@ -131,7 +116,7 @@ int InputText::FromStream(std::FILE* stream, InputText& input) {
 }
 
 InputText ToColumnText(InputText input, bool inputIsShiftJis) {
-  if (inputIsShiftJis || !HasNonAsciiByte(input.View())) return input;
+  if (inputIsShiftJis || IsAscii(input.View())) return input;
   std::string_view text = input.View();
   if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
     text.remove_prefix(kUtf8ByteOrderMark.size());

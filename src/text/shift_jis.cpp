@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace peruka {
@@ -80,8 +82,16 @@ std::size_t Utf8SequenceLength(std::string_view text) {
 }  // namespace
 
 bool IsAscii(std::string_view text) {
-  for (char c : text)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  // Eight bytes at a time: a long input is usually all ASCII.
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (word & kHighBits) return false;
+  }
+  for (; i < text.size(); ++i)
+    if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
   return true;
 }
 

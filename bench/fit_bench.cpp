@@ -7,7 +7,7 @@
 
 #include "bench_data.h"
 #include "cli/fit_command.h"
-#include "cli/view_lines.h"
+#include "cli/pairs.h"
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
@@ -35,8 +35,8 @@ void BM_FitDegree20(benchmark::State& state) {
   const auto silence = SetRuntimeMessagePresenter([](std::string_view, std::string_view) {});
   for (auto _ : state) {
     state.PauseTiming();
-    cli::ViewLines x;
-    cli::ViewLines y;
+    Column x;
+    Column y;
     cli::SplitPairs(text, '.', x, y);
     state.ResumeTiming();
     if (CheckColumns(x, y) != ColumnCheck::Ok) state.SkipWithError("the data do not pass the check");

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "cli/input_text.h"
-#include "cli/view_lines.h"
+#include "cli/pairs.h"
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
@@ -206,8 +206,8 @@ int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* 
   // x file and the y file.
   InputText firstInput;
   InputText secondInput;
-  ViewLines xColumn;
-  ViewLines yColumn;
+  Column xColumn;
+  Column yColumn;
   if (options.pairs) {
     firstInput = ReadInput(options.pairsFile, in, options.shiftJis);
     const std::size_t badLine = SplitPairs(firstInput.View(), LocaleDecimalMark(), xColumn, yColumn);
@@ -222,21 +222,19 @@ int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* 
   } else {
     firstInput = ReadInput(options.files[0], in, options.shiftJis);
     secondInput = ReadInput(options.files[1], in, options.shiftJis);
-    xColumn = ViewLines::FromText(firstInput.View());
-    yColumn = ViewLines::FromText(secondInput.View());
+    xColumn = Column::Viewing(firstInput.View());
+    yColumn = Column::Viewing(secondInput.View());
   }
 
   const MessageLinesScope messageScope(err);
   std::string result;
   try {
-    const std::size_t points = xColumn.Count();
     const ColumnCheck check = CheckColumns(xColumn, yColumn);
     if (check != ColumnCheck::Ok) {
       Write(err, ShiftJisToUtf8(NoticeText(check)) + "\n");
       return kExitNotice;
     }
-    // Over the lines as checked: a last line trimmed to nothing stays a point.
-    const FitResult fit = FitPolynomial(options.degree - 1, xColumn, yColumn, points);
+    const FitResult fit = FitPolynomial(options.degree - 1, xColumn, yColumn);
     fit.DeliverPendingFault();
     result = ShiftJisToUtf8(ResultText(fit));
   } catch (const Exception& error) {

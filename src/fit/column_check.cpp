@@ -3,7 +3,6 @@
 #include <string>
 
 #include "text/numeric_text.h"
-#include "text/trim.h"
 
 namespace peruka {
 
@@ -20,32 +19,24 @@ constexpr std::string_view kNotNumeric =
     "\x90\x94\x8E\x9A\x82\xB6\x82\xE1\x82\xC8\x82\xA2\x83\x66\x81[\x83^\x82\xAA\x82\xA0\x82\xE9\x82\xE6(\xA5"
     "\xA5\xA4)";
 
-void TrimLine(LineList& column, std::size_t i, std::string& scratch) {
-  const std::string_view line = column.LineView(i, scratch);
-  const std::string_view trimmed = TrimmedView(line);
-  if (trimmed.size() != line.size()) column.Replace(i, trimmed);
-}
-
-bool AllNumeric(const LineList& column, std::size_t count) {
+bool AllNumeric(const Column& column) {
   bool pass = true;
-  std::string scratch;
-  for (std::size_t i = 0; i < count; ++i) pass = IsNumericText(column.LineView(i, scratch)) && pass;
+  for (std::size_t i = 0; i < column.Count(); ++i) pass = IsNumericText(column[i]) && pass;
   return pass;
 }
 
 }  // namespace
 
-ColumnCheck CheckColumns(LineList& xColumn, LineList& yColumn) {
+ColumnCheck CheckColumns(Column& xColumn, Column& yColumn) {
   const std::size_t count = xColumn.Count();
   if (count != yColumn.Count()) return ColumnCheck::CountsDiffer;
   if (count == 0) return ColumnCheck::NoData;
-  std::string scratch;
   for (std::size_t i = 0; i < count; ++i) {
-    TrimLine(xColumn, i, scratch);
-    TrimLine(yColumn, i, scratch);
+    xColumn.Trim(i);
+    yColumn.Trim(i);
   }
-  const bool xPass = AllNumeric(xColumn, count);
-  const bool yPass = AllNumeric(yColumn, count);
+  const bool xPass = AllNumeric(xColumn);
+  const bool yPass = AllNumeric(yColumn);
   return xPass && yPass ? ColumnCheck::Ok : ColumnCheck::NotNumeric;
 }
 

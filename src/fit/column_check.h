@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "fit/line_list.h"
+#include "fit/column.h"
 
 namespace peruka {
 
@@ -14,10 +14,11 @@ enum class ColumnCheck {
   NotNumeric,    // "数字じゃないデータがあるよ(･･､)"
 };
 
-// Compares the line counts, then trims every line of both columns in place
-// (x line i, then y line i), then applies IsNumericText to every line. Lines
-// are read and written whole. Returns the first failed condition.
-ColumnCheck CheckColumns(LineList& xColumn, LineList& yColumn);
+// Compares the line counts, then trims every line of both columns (x line i,
+// then y line i), then applies IsNumericText to every line. Lines are read
+// whole. Returns the first failed condition; the columns' TrimmedLines tell
+// which lines the trimming changed.
+ColumnCheck CheckColumns(Column& xColumn, Column& yColumn);
 
 // The notice for a failed check (Shift-JIS); empty for Ok.
 std::string_view NoticeText(ColumnCheck check);

@@ -5,12 +5,10 @@
 
 #include <array>
 
-#include "fit/line_list.h"
+#include "fit/column.h"
+#include "fit/power_sums.h"
 
 namespace peruka {
-
-inline constexpr int kMinDegree = 1;
-inline constexpr int kMaxDegree = 20;
 
 struct FitResult {
   int degree = 0;
@@ -26,21 +24,16 @@ struct FitResult {
 };
 
 // Fits the polynomial of degree itemIndex + 1 to the m = xColumn.Count()
-// points. The columns are read exactly in the order of the calculation: per
-// point, the x text 2n + 1 times for the power sums, then x and y n + 1 times
-// for the right-hand sides. So the first refused text in that order is named
-// by the EConvertError, and every "powl: DOMAIN error" report (two per x of
-// zero) comes in its place. Each text is converted once; the repetitions
-// give the same value and are not observable.
-// itemIndex runs from -1 to 19; any other value throws std::out_of_range.
+// points (the columns have equal counts, as the check makes sure). The power
+// sums come from SumPowers, so errors and reports come in the order of the
+// calculation (see power_sums.h); then the matrix is eliminated row by row.
+// itemIndex runs from -1 (no selection: the constant alone) to 19; any other
+// value throws std::out_of_range, as do columns of unequal counts.
 // Throws EConvertError, EOverflow (a value or a stored sum beyond the double
 // range) or EInvalidOp (a zero pivot: 0/0).
-FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& yColumn);
+FitResult FitPolynomial(int itemIndex, const Column& xColumn, const Column& yColumn);
 
-// The same over the first `points` lines of each column. The calculate
-// command passes the count it checked: a last line of blanks that the check
-// trimmed to nothing would otherwise drop out of a box's count, and that
-// point would be lost silently instead of being refused as an empty text.
-FitResult FitPolynomial(int itemIndex, const LineList& xColumn, const LineList& yColumn, std::size_t points);
+// The elimination alone, over given power sums.
+FitResult Eliminate(int degree, const PowerSums& powerSums);
 
 }  // namespace peruka

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/input_text.h"
-#include "cli/view_lines.h"
+#include "cli/pairs.h"
 #include "command_runner.h"
 
 namespace peruka::testing {
@@ -16,37 +16,12 @@ using cli::InputText;
 using cli::PairSeparator;
 using cli::SplitPairs;
 using cli::ToColumnText;
-using cli::ViewLines;
 
-std::vector<std::string> Lines(const ViewLines& lines) {
+std::vector<std::string> Lines(const Column& column) {
   std::vector<std::string> all;
-  for (std::size_t i = 0; i < lines.Count(); ++i) all.push_back(lines.Line(i));
+  for (std::size_t i = 0; i < column.Count(); ++i) all.emplace_back(column[i]);
   return all;
 }
-
-struct SplitCase {
-  std::string text;
-  std::vector<std::string> lines;
-};
-
-class ColumnSplit : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(ColumnSplit, MatchesTheColumnBoxRule) {
-  const ViewLines lines = ViewLines::FromText(GetParam().text);
-  EXPECT_EQ(Lines(lines), GetParam().lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, ColumnSplit,
-                         ::testing::Values(SplitCase{"", {}}, SplitCase{"\n", {""}}, SplitCase{"1", {"1"}},
-                                           SplitCase{"1\n", {"1"}}, SplitCase{"1\n\n", {"1", ""}},
-                                           SplitCase{"1\r\n2\r\n", {"1", "2"}},
-                                           SplitCase{"1\r\r\n", {"1\r"}},  // only the CR right before LF goes
-                                           SplitCase{"1\r",
-                                                     {"1\r"}},  // a CR at the very end is no line break
-                                           SplitCase{"1\r2\n", {"1\r2"}},  // nor is a CR alone
-                                           SplitCase{"\r\n\r\n", {"", ""}},
-                                           SplitCase{std::string("a\0b\n\0\n", 6),
-                                                     {std::string("a\0b", 3), std::string(1, '\0')}}));
 
 struct PairsSplitCase {
   std::string text;
@@ -60,8 +35,8 @@ class PairsSplit : public ::testing::TestWithParam<PairsSplitCase> {};
 
 TEST_P(PairsSplit, CutsEachLineAtItsFirstSeparator) {
   const PairsSplitCase& c = GetParam();
-  ViewLines x;
-  ViewLines y;
+  Column x;
+  Column y;
   EXPECT_EQ(SplitPairs(c.text, c.mark, x, y), c.badLine);
   EXPECT_EQ(Lines(x), c.x);
   EXPECT_EQ(Lines(y), c.y);
@@ -87,37 +62,6 @@ TEST(PairSeparator, TabFirstThenCommaUnlessTheMarkIsAComma) {
   EXPECT_EQ(PairSeparator("1,5,2", ','), std::string_view::npos);
   EXPECT_EQ(PairSeparator("1 2", '.'), std::string_view::npos);
   EXPECT_EQ(PairSeparator("", '.'), std::string_view::npos);
-}
-
-TEST(ViewLines, TrimmedReplacementNarrowsTheView) {
-  const std::string text = "  12  \nab\n";
-  ViewLines lines = ViewLines::FromText(text);
-  const std::string_view first = lines.View(0);
-  lines.Replace(0, first.substr(2, 2));
-  EXPECT_EQ(lines.Line(0), "12");
-  EXPECT_EQ(lines.View(0).data(), text.data() + 2);  // no copy
-  lines.Replace(1, "");
-  EXPECT_EQ(lines.Line(1), "");
-  EXPECT_EQ(lines.Count(), 2u);
-}
-
-TEST(ViewLines, OtherReplacementIsCopiedAndStaysValid) {
-  const std::string text = "1\n2\n";
-  ViewLines lines = ViewLines::FromText(text);
-  {
-    std::string temporary = "replaced";
-    lines.Replace(0, temporary);
-    for (int i = 0; i < 100; ++i) lines.Replace(1, "short " + std::to_string(i));
-  }
-  EXPECT_EQ(lines.Line(0), "replaced");
-  EXPECT_EQ(lines.Line(1), "short 99");
-}
-
-TEST(ViewLines, PastTheEndReadsEmptyAndIgnoresReplace) {
-  ViewLines lines = ViewLines::FromText("1\n");
-  lines.Replace(5, "x");
-  EXPECT_EQ(lines.Line(5), "");
-  EXPECT_EQ(lines.Count(), 1u);
 }
 
 struct ConversionCase {

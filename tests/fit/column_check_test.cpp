@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "fit/fit_polynomial.h"
-#include "fit/text_lines.h"
 #include "numeric/decimal_parse.h"
 #include "numeric/exceptions.h"
 #include "text/shift_jis.h"
@@ -17,9 +16,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines AllLines(const LineList& lines) {
+Lines AllLines(const Column& column) {
   Lines all;
-  for (std::size_t i = 0; i < lines.Count(); ++i) all.push_back(lines.Line(i));
+  for (std::size_t i = 0; i < column.Count(); ++i) all.emplace_back(column[i]);
   return all;
 }
 
@@ -77,8 +76,8 @@ TEST(CheckColumns, ConditionsInOrder) {
        {"1", "2", "3"}},
   };
   for (const auto& row : rows) {
-    TextLines x = TextLines::FromText(row.x);
-    TextLines y = TextLines::FromText(row.y);
+    Column x = Column::Copying(row.x);
+    Column y = Column::Copying(row.y);
     EXPECT_EQ(CheckColumns(x, y), row.result) << row.name;
     EXPECT_EQ(AllLines(x), row.xAfter) << row.name;
     EXPECT_EQ(AllLines(y), row.yAfter) << row.name;
@@ -87,66 +86,33 @@ TEST(CheckColumns, ConditionsInOrder) {
 
 TEST(CheckColumns, LongLineIsKeptWholeAfterTrimming) {
   const std::string value = std::string(4997, '0') + "123";
-  TextLines x = TextLines::FromText("  " + value + "  \n2\n");
-  TextLines y = TextLines::FromText("1\n2\n");
+  Column x = Column::Copying("  " + value + "  \n2\n");
+  Column y = Column::Copying("1\n2\n");
   ASSERT_EQ(CheckColumns(x, y), ColumnCheck::Ok);
-  EXPECT_EQ(x.Line(0), value);
-  EXPECT_EQ(ParseDecimal(x.Line(0)), 123.0);
+  EXPECT_EQ(x[0], value);
+  EXPECT_EQ(ParseDecimal(x[0]), 123.0);
 }
 
-// Records every read and write of two columns in one log.
-class RecordingLines final : public LineList {
- public:
-  RecordingLines(char name, Lines lines, std::vector<std::string>& log)
-      : name_(name), lines_(std::move(lines)), log_(log) {}
-  std::size_t Count() const override { return lines_.size(); }
-  std::string Line(std::size_t i) const override {
-    log_.push_back(std::string("read ") + name_ + std::to_string(i));
-    return i < lines_.size() ? lines_[i] : std::string();
-  }
-  void Replace(std::size_t i, std::string_view text) override {
-    log_.push_back(std::string("write ") + name_ + std::to_string(i));
-    if (i < lines_.size()) lines_[i] = text;
-  }
-
- private:
-  char name_;
-  Lines lines_;
-  std::vector<std::string>& log_;
-};
-
-TEST(CheckColumns, TrimsXThenYLineByLineThenExaminesEveryLine) {
-  std::vector<std::string> log;
-  RecordingLines x('x', {" a ", " 1 ", " 2 "}, log);
-  RecordingLines y('y', {" 3 ", " b ", " 4 "}, log);
+TEST(CheckColumns, ListsTheLinesTheTrimmingChanged) {
+  Column x = Column::Copying(" a \n1\n 2 ");
+  Column y = Column::Copying("3\n b \n4");
   EXPECT_EQ(CheckColumns(x, y), ColumnCheck::NotNumeric);
-
-  // Writes, in order: x0 y0 x1 y1 x2 y2.
-  std::vector<std::string> writes;
-  for (const auto& entry : log)
-    if (entry.rfind("write ", 0) == 0) writes.push_back(entry);
-  EXPECT_EQ(writes, (std::vector<std::string>{"write x0", "write y0", "write x1", "write y1", "write x2",
-                                              "write y2"}));
-  // After the last write every line is read, although x0 fails already.
-  std::size_t lastWrite = 0;
-  for (std::size_t i = 0; i < log.size(); ++i)
-    if (log[i].rfind("write ", 0) == 0) lastWrite = i;
-  std::vector<std::string> reads(log.begin() + static_cast<std::ptrdiff_t>(lastWrite) + 1, log.end());
-  EXPECT_EQ(reads,
-            (std::vector<std::string>{"read x0", "read x1", "read x2", "read y0", "read y1", "read y2"}));
+  EXPECT_EQ(x.TrimmedLines(), (std::vector<std::size_t>{0, 2}));
+  EXPECT_EQ(y.TrimmedLines(), (std::vector<std::size_t>{1}));
 }
 
 TEST(CheckColumns, CountFailuresTouchNoLine) {
-  std::vector<std::string> log;
-  RecordingLines x('x', {" 1 ", " 2 "}, log);
-  RecordingLines y('y', {" 1 "}, log);
+  Column x = Column::Copying(" 1 \n 2 ");
+  Column y = Column::Copying(" 1 ");
   EXPECT_EQ(CheckColumns(x, y), ColumnCheck::CountsDiffer);
-  EXPECT_TRUE(log.empty());
+  EXPECT_TRUE(x.TrimmedLines().empty());
+  EXPECT_TRUE(y.TrimmedLines().empty());
+  EXPECT_EQ(AllLines(x), (Lines{" 1 ", " 2 "}));
 }
 
 TEST(CheckColumns, BlankLineFailsLaterInTheConversion) {
-  TextLines x = TextLines::FromText("1\n   \n3\n");
-  TextLines y = TextLines::FromText("1\n2\n3\n");
+  Column x = Column::Copying("1\n   \n3\n");
+  Column y = Column::Copying("1\n2\n3\n");
   ASSERT_EQ(CheckColumns(x, y), ColumnCheck::Ok);
   try {
     FitPolynomial(0, x, y);

@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "fit/column_check.h"
 #include "fit/result_text.h"
-#include "fit/text_lines.h"
 #include "numeric/exceptions.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
@@ -34,8 +35,8 @@ class FitPolynomialTest : public ::testing::Test {
   // number of reports made before it.
   std::string Outcome(int degree, const std::string& x, const std::string& y) {
     reports_ = 0;
-    const TextLines xLines = TextLines::FromText(x);
-    const TextLines yLines = TextLines::FromText(y);
+    const Column xLines = Column::Copying(x);
+    const Column yLines = Column::Copying(y);
     std::string outcome;
     try {
       const FitResult fit = FitPolynomial(degree - 1, xLines, yLines);
@@ -60,7 +61,7 @@ const std::string kOverflow = "EOverflow " + Utf8ToShiftJis("浮動小数点ｴ�
 TEST_F(FitPolynomialTest, ThreePointsOnALineGiveExactCoefficients) {
   EXPECT_EQ(Outcome(1, "0\n1\n2", "1\n3\n5"),
             "y = (2.000000000000000) x^1\n   + (1.000000000000000) | reports 2");
-  const FitResult fit = FitPolynomial(0, TextLines::FromText("0\n1\n2"), TextLines::FromText("1\n3\n5"));
+  const FitResult fit = FitPolynomial(0, Column::Copying("0\n1\n2"), Column::Copying("1\n3\n5"));
   EXPECT_EQ(fit.degree, 1);
   EXPECT_EQ(fit.coefficients[1], 2.0);
   EXPECT_EQ(fit.coefficients[0], 1.0);
@@ -137,8 +138,8 @@ TEST_F(FitPolynomialTest, NegativeXGivesSignedOddPowers) {
       {1, {186.0 / 59.0, 377.0 / 59.0}},
   };
   for (const auto& row : rows) {
-    const FitResult fit = FitPolynomial(row.degree - 1, TextLines::FromText("-2\n-1\n1\n3"),
-                                        TextLines::FromText("-8\n-1\n1\n27"));
+    const FitResult fit =
+        FitPolynomial(row.degree - 1, Column::Copying("-2\n-1\n1\n3"), Column::Copying("-8\n-1\n1\n27"));
     for (int k = 0; k <= row.degree; ++k)
       EXPECT_NEAR(fit.coefficients[k], row.expected[k], 1e-12) << "degree " << row.degree << " a_" << k;
   }
@@ -188,7 +189,7 @@ TEST_F(FitPolynomialTest, OverflowOfTheLastStoreOnlyIsDeliveredLate) {
       {"negative", "1\n2", "-1.6e308\n0"},
   };
   for (const auto& row : rows) {
-    const FitResult fit = FitPolynomial(0, TextLines::FromText(row.x), TextLines::FromText(row.y));
+    const FitResult fit = FitPolynomial(0, Column::Copying(row.x), Column::Copying(row.y));
     EXPECT_TRUE(fit.lastStoreOverflowed) << row.name;
     try {
       fit.DeliverPendingFault();
@@ -200,35 +201,20 @@ TEST_F(FitPolynomialTest, OverflowOfTheLastStoreOnlyIsDeliveredLate) {
   // One step earlier the overflow is delivered at once.
   EXPECT_EQ(Outcome(1, "1\n2", "1.7e308\n-1.7e308"), kOverflow + " | reports 0");
   // A good fit has nothing pending.
-  EXPECT_NO_THROW(
-      FitPolynomial(0, TextLines::FromText("0\n1"), TextLines::FromText("1\n2")).DeliverPendingFault());
+  EXPECT_NO_THROW(FitPolynomial(0, Column::Copying("0\n1"), Column::Copying("1\n2")).DeliverPendingFault());
 }
 
-// A column like a text box: a last line that becomes empty stops counting.
-class BoxLikeColumn final : public LineList {
- public:
-  explicit BoxLikeColumn(std::vector<std::string> lines) : lines_(std::move(lines)) {}
-  std::size_t Count() const override {
-    return !lines_.empty() && lines_.back().empty() ? lines_.size() - 1 : lines_.size();
-  }
-  std::string Line(std::size_t i) const override { return i < lines_.size() ? lines_[i] : std::string(); }
-  void Replace(std::size_t i, std::string_view text) override {
-    if (i < lines_.size()) lines_[i] = std::string(text);
-  }
+TEST_F(FitPolynomialTest, ABlankLastLineIsRefusedNotDropped) {
+  // Trimming empties the last x line but keeps it a point of the columns.
+  Column x = Column::Copying("0\n1\n   ");
+  Column y = Column::Copying("1\n3\n5");
+  ASSERT_EQ(CheckColumns(x, y), ColumnCheck::Ok);
+  ASSERT_EQ(x.Count(), 3u);
+  EXPECT_THROW(FitPolynomial(0, x, y), EConvertError);
+}
 
- private:
-  std::vector<std::string> lines_;
-};
-
-TEST_F(FitPolynomialTest, ABlankLastLineIsRefusedNotDroppedWhenTheCheckedCountIsPassed) {
-  BoxLikeColumn x({"0", "1", "   "});
-  BoxLikeColumn y({"1", "3", "5"});
-  const std::size_t checked = x.Count();
-  x.Replace(2, "");  // what the column check's trimming does to the box
-  ASSERT_EQ(x.Count(), 2u);
-  EXPECT_THROW(FitPolynomial(0, x, y, checked), EConvertError);
-  // Reading the shrunken count instead would fit two points and lose one.
-  EXPECT_NO_THROW(FitPolynomial(0, x, y, x.Count()));
+TEST_F(FitPolynomialTest, ColumnsOfUnequalCountAreRefused) {
+  EXPECT_THROW(FitPolynomial(0, Column::Copying("1\n2"), Column::Copying("1")), std::out_of_range);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 // error, and the number of "powl: DOMAIN error" reports before either.
 #include <gtest/gtest.h>
 
+#include "fit/column.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
-#include "fit/text_lines.h"
 #include "numeric/exceptions.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
@@ -15,7 +15,7 @@ namespace {
 
 struct FitCase {
   int degree = 0;
-  TextLines x, y;
+  std::vector<std::string> x, y;
   std::string expected;
   int domainBoxes = 0;
   std::size_t line = 0;
@@ -36,8 +36,8 @@ std::vector<FitCase> LoadCases() {
     ++i;
     for (; lines[i] != "EXPECT"; ++i) {
       const auto tab = lines[i].find('\t');
-      c.x.Append(lines[i].substr(0, tab));
-      c.y.Append(lines[i].substr(tab + 1));
+      c.x.push_back(lines[i].substr(0, tab));
+      c.y.push_back(lines[i].substr(tab + 1));
     }
     ++i;
     std::string expected;
@@ -64,7 +64,7 @@ TEST(ReferenceFits, EveryCaseGivesTheSameTextErrorAndBoxes) {
     boxes = 0;
     std::string actual;
     try {
-      const FitResult fit = FitPolynomial(c.degree - 1, c.x, c.y);
+      const FitResult fit = FitPolynomial(c.degree - 1, Column::FromLines(c.x), Column::FromLines(c.y));
       try {
         fit.DeliverPendingFault();
         actual = ResultText(fit) + "\n";

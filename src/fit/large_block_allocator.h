@@ -13,7 +13,7 @@
 #include <memory>
 #include <new>
 
-namespace peruka::cli {
+namespace peruka {
 
 inline constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
 inline constexpr std::size_t kLargeBlockThreshold = 2 * kHugePageSize;
@@ -57,4 +57,4 @@ class LargeBlockAllocator {
   }
 };
 
-}  // namespace peruka::cli
+}  // namespace peruka

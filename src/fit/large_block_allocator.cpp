@@ -1,6 +1,6 @@
-#include "cli/large_block_allocator.h"
+#include "fit/large_block_allocator.h"
 
-namespace peruka::cli {
+namespace peruka {
 
 void* MapLargeBlock(std::size_t bytes) {
   // Map one huge page more than needed and cut the ends off, so the block
@@ -23,4 +23,4 @@ void* MapLargeBlock(std::size_t bytes) {
 
 void UnmapLargeBlock(void* block, std::size_t bytes) { ::munmap(block, bytes); }
 
-}  // namespace peruka::cli
+}  // namespace peruka

@@ -1,0 +1,22 @@
+// Pairs files: one point per line, x and y separated by a tab (or a comma).
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "fit/column.h"
+
+namespace peruka::cli {
+
+// Where a pairs line separates x from y: the first tab, or, when the line has
+// no tab and the decimal mark is not a comma, the first comma. npos when
+// neither.
+std::size_t PairSeparator(std::string_view line, char decimalMark);
+
+// Splits `text` into lines (ForEachLine) and each line at its separator into
+// the x text and the y text, which the columns view (NUL bytes and all), so
+// `text` must outlive them. Returns 0, or the 1-based number of the first
+// line without a separator (the columns then hold the lines before it).
+std::size_t SplitPairs(std::string_view text, char decimalMark, Column& xColumn, Column& yColumn);
+
+}  // namespace peruka::cli

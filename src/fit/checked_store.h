@@ -1,0 +1,21 @@
+// Storing an extended result into a double, with the fault it raises.
+#pragma once
+
+#include <cmath>
+
+#include "numeric/exceptions.h"
+#include "numeric/extended.h"
+
+namespace peruka {
+
+// Every operand of the fit's arithmetic is finite, so a stored result that is
+// not finite marks the operation that faulted: an infinity is an overflow
+// (EOverflow), a NaN is 0/0 (EInvalidOp).
+inline double StoreChecked(Extended value) {
+  const double stored = StoreDouble(value);
+  if (!std::isfinite(stored))
+    RaiseFault(std::isnan(stored) ? kFaultFloatInvalidOperation : kFaultFloatOverflow);
+  return stored;
+}
+
+}  // namespace peruka

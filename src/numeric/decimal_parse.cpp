@@ -7,18 +7,18 @@
 #include "numeric/exceptions.h"
 #include "numeric/locale_mark.h"
 #include "numeric/power_of_ten.h"
+#include "numeric/runtime_messages.h"
 
 namespace peruka {
 
 namespace {
 
 // '%s' は浮動小数点ではありません, split around the %s.
-constexpr std::string_view kNotFloatPrefix = "'";
-constexpr std::string_view kNotFloatSuffix =
-    "' \x82\xCD\x95\x82\x93\xAE\x8F\xAC\x90\x94\x93_\x82\xC5\x82\xCD\x82\xA0\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
-// 結果が 4096 文字以上あります
-constexpr std::string_view kMessageTooLong =
-    "\x8C\x8B\x89\xCA\x82\xAA 4096 \x95\xB6\x8E\x9A\x88\xC8\x8F\xE3\x82\xA0\x82\xE8\x82\xDC\x82\xB7";
+constexpr std::string_view kNotFloatFormat = RuntimeMessageText(RuntimeMessage::NotFloat);
+constexpr std::size_t kNotFloatSlot = kNotFloatFormat.find("%s");
+static_assert(kNotFloatSlot != std::string_view::npos);
+constexpr std::string_view kNotFloatPrefix = kNotFloatFormat.substr(0, kNotFloatSlot);
+constexpr std::string_view kNotFloatSuffix = kNotFloatFormat.substr(kNotFloatSlot + 2);
 // The message is built into a buffer of 4097 bytes; it must leave room for
 // the terminating NUL.
 constexpr std::size_t kMessageBufferSize = 4097;
@@ -135,11 +135,11 @@ bool ScanDecimal(std::string_view text, Extended& result) {
 
 void RaiseConvertError(std::string_view text) {
   const std::size_t length = kNotFloatPrefix.size() + text.size() + kNotFloatSuffix.size();
-  if (length >= kMessageBufferSize) throw EConvertError(std::string(kMessageTooLong));
+  if (length >= kMessageBufferSize) RaiseRuntimeMessage(RuntimeMessage::ResultTooLong);
   std::string message;
   message.reserve(length);
   message.append(kNotFloatPrefix).append(text).append(kNotFloatSuffix);
-  throw EConvertError(std::move(message));
+  RaiseRuntimeMessage(RuntimeMessage::NotFloat, std::move(message));
 }
 
 bool TryParseDecimal(std::string_view text, double& value) {

@@ -1,5 +1,5 @@
-// Processor fault codes to exception objects, and the message texts in
-// Shift-JIS.
+// Processor fault codes to exception objects, and the runtime's message texts
+// in Shift-JIS.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -7,6 +7,7 @@
 #include <typeinfo>
 
 #include "numeric/exceptions.h"
+#include "numeric/runtime_messages.h"
 #include "text/shift_jis.h"
 
 namespace peruka {
@@ -87,6 +88,13 @@ TEST(FaultMessages, SharedConstantsAreTheShiftJisTexts) {
   EXPECT_EQ(std::string(messages::kUnderflow), Utf8ToShiftJis("浮動小数点ｴﾗｰ: ｱﾝﾀﾞｰﾌﾛｰ"));
   // Half-width katakana are single bytes.
   EXPECT_EQ(std::string(messages::kOverflow).size(), 23u);
+}
+
+TEST(RuntimeMessages, EveryUtf8TwinConvertsToTheStoredBytes) {
+  for (const RuntimeMessageEntry& entry : kRuntimeMessages) {
+    const std::string_view utf8(reinterpret_cast<const char*>(entry.utf8.data()), entry.utf8.size());
+    EXPECT_EQ(Utf8ToShiftJis(utf8), entry.shiftJis) << utf8;
+  }
 }
 
 }  // namespace

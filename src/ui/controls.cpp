@@ -547,6 +547,46 @@ std::string TMemoStrings::Get(int index) const {
   return FromQString(block.text().mid(start - block.position(), LineLength(start)));
 }
 
+std::vector<std::string> TMemoStrings::GetAll() const {
+  QTextDocument* document = memo_->Edit()->document();
+  std::vector<std::string> lines;
+  if (!memo_->WordWrap()) {
+    const int count = Count();
+    lines.reserve(static_cast<std::size_t>(count));
+    QTextBlock block = document->begin();
+    for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
+      lines.push_back(FromQString(block.text()));
+    return lines;
+  }
+  const_cast<TMemoStrings*>(this)->FinishEdits();
+  // The displayed lines as (block, offset in the block, length), measured as
+  // LineIndex and LineLength measure them.
+  struct Span {
+    QString text;  // the whole block, shared
+    int start;
+    int length;
+  };
+  std::vector<Span> spans;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    const QString text = block.text();
+    QTextLayout* layout = LaidOut(document, block);
+    if (layout->lineCount() == 0) {
+      spans.push_back({text, 0, block.length() - 1});
+      continue;
+    }
+    for (int i = 0; i < layout->lineCount(); ++i) {
+      const int start = layout->lineAt(i).textStart();
+      const QTextLine line = layout->lineForTextPosition(start);
+      spans.push_back({text, start, line.isValid() ? line.textLength() : 0});
+    }
+  }
+  // An empty last line does not count.
+  if (!spans.empty() && spans.back().length == 0) spans.pop_back();
+  lines.reserve(spans.size());
+  for (const Span& span : spans) lines.push_back(FromQString(span.text.mid(span.start, span.length)));
+  return lines;
+}
+
 TMemoStrings::TMemoStrings(TMemo* memo) : memo_(memo) {}
 
 TMemoStrings::~TMemoStrings() { FinishEdits(); }

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/classes.h"
 
@@ -113,6 +114,9 @@ class TMemoStrings final : public TStrings {
   int Count() const override;
   // Line i, whole; the empty text past the last line.
   std::string Get(int index) const override;
+  // Every line at once: exactly Get(i) for each i below Count(), each line
+  // read and converted once.
+  std::vector<std::string> GetAll() const;
   // Replaces the text of line i, keeping its line break; nothing past the end.
   void Put(int index, std::string_view text) override;
   // Inserts the text as line i: before an existing line it is followed by a

@@ -86,6 +86,45 @@ INSTANTIATE_TEST_SUITE_P(Cases, MemoAppendTest,
                                            AppendCase{"1\r\n\r\n", "3", "1\r\n\r\n3\r\n"},
                                            AppendCase{"\r\n1", "2", "\r\n1\r\n2"}));
 
+// Reading every line at once gives what reading them one by one gives.
+struct AllLinesCase {
+  const char* name;
+  QString text;
+  bool wordWrap;
+};
+void PrintTo(const AllLinesCase& c, std::ostream* os) { *os << c.name; }
+
+class MemoAllLinesTest : public MemoTest, public ::testing::WithParamInterface<AllLinesCase> {};
+
+TEST_P(MemoAllLinesTest, GetAllEqualsEveryGet) {
+  const AllLinesCase& c = GetParam();
+  memo_->SetWordWrap(c.wordWrap);
+  memo_->Edit()->setPlainText(c.text);
+  if (c.text.startsWith(u'+')) Lines().Add("appended");  // an edit still pending
+  std::vector<std::string> expected;
+  for (int i = 0; i < Lines().Count(); ++i) expected.push_back(Lines().Get(i));
+  EXPECT_EQ(Lines().GetAll(), expected);
+}
+
+const QString kLong = QString(3000, u'7') + u' ' + QString(2000, u'8');
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, MemoAllLinesTest,
+    ::testing::Values(AllLinesCase{"Empty", "", false}, AllLinesCase{"EmptyWrapped", "", true},
+                      AllLinesCase{"TrailingEmptyLine", "1\n\n", false},
+                      AllLinesCase{"TrailingEmptyLineWrapped", "1\n\n", true},
+                      AllLinesCase{"CarriageReturnInside", "1\r2\n3", false},
+                      AllLinesCase{"LineSeparatorInside", QString::fromUtf8("1\u20282\n3"), true},
+                      AllLinesCase{"Wrapped", "12 34 56 78 90 12 34 56 78 90 12 34 56 78 90 12 34 56\nab",
+                                   true},
+                      AllLinesCase{"Long", kLong + u'\n' + kLong, false},
+                      AllLinesCase{"LongWrapped", kLong + u'\n' + kLong, true},
+                      AllLinesCase{"NotShiftJis", QString::fromUtf8("€ 😀\n１２\nx"), false},
+                      AllLinesCase{"NotShiftJisWrapped", QString::fromUtf8("€ 😀 ") + kLong, true},
+                      AllLinesCase{"PendingEdit", "+1\n2", false},
+                      AllLinesCase{"PendingEditWrapped", "+1\n2", true}),
+    [](const ::testing::TestParamInfo<AllLinesCase>& info) { return std::string(info.param.name); });
+
 TEST_F(MemoTest, AppendLeavesTheCaretAfterTheNewText) {
   memo_->SetText("1\r\n");
   Lines().Add("22");

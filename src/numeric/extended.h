@@ -6,7 +6,11 @@
 // single result to a 64-bit significand, to nearest with ties to even.
 #pragma once
 
+#include <array>
+#include <bit>
+#include <cassert>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -40,16 +44,17 @@ inline ExtendedBits BitsOf(Extended v) {
   return bits;
 }
 
-inline Extended FromBits(std::uint16_t signExponent, std::uint64_t significand) {
-  unsigned char raw[sizeof(Extended)] = {};
-  std::memcpy(raw, &significand, 8);
-  std::memcpy(raw + 8, &signExponent, 2);
-  Extended v;
-  std::memcpy(&v, raw, sizeof raw);
-  return v;
+// Usable in constant expressions, so that a value no literal can write (a NaN
+// with a given payload, a denormal) can still be a constexpr constant.
+constexpr Extended FromBits(std::uint16_t signExponent, std::uint64_t significand) {
+  std::array<unsigned char, sizeof(Extended)> raw{};
+  for (std::size_t i = 0; i < 8; ++i) raw[i] = static_cast<unsigned char>(significand >> (8 * i));
+  raw[8] = static_cast<unsigned char>(signExponent);
+  raw[9] = static_cast<unsigned char>(signExponent >> 8);
+  return std::bit_cast<Extended>(raw);
 }
 
-inline Extended FromBits(ExtendedBits bits) { return FromBits(bits.signExponent, bits.significand); }
+constexpr Extended FromBits(ExtendedBits bits) { return FromBits(bits.signExponent, bits.significand); }
 
 inline int ExponentField(Extended v) { return BitsOf(v).signExponent & 0x7FFF; }
 inline bool SignBit(Extended v) { return (BitsOf(v).signExponent & 0x8000) != 0; }
@@ -59,12 +64,15 @@ inline Extended RoundToNearestInteger(Extended v) { return std::nearbyint(v); }
 inline Extended TruncateToInteger(Extended v) { return std::trunc(v); }
 inline Extended ScaleByPowerOfTwo(Extended v, int n) { return std::ldexp(v, n); }
 
-// ln 2 and log2(e) as the x87 loads them under rounding to nearest.
-inline Extended Ln2Constant() { return FromBits(0x3FFE, 0xB17217F7D1CF79ACULL); }
-inline Extended Log2eConstant() { return FromBits(0x3FFF, 0xB8AA3B295C17F0BCULL); }
+// ln 2 and log2(e) as the x87 loads them (FLDLN2, FLDL2E) under rounding to
+// nearest: the nearest extended values, ln 2 in [0.5, 1) (exponent field
+// 3FFE), log2(e) in [1, 2) (field 3FFF).
+inline constexpr Extended kLn2 = 0xB.17217F7D1CF79ACp-4L;
+inline constexpr Extended kLog2e = 0xB.8AA3B295C17F0BCp-3L;
 
 // y * log2(x), rounded once (FYL2X). x > 0.
 inline Extended YLog2X(Extended y, Extended x) {
+  assert(x > 0.0L);
   Extended r;
   asm("fyl2x" : "=t"(r) : "0"(x), "u"(y) : "st(1)");
   return r;
@@ -72,6 +80,7 @@ inline Extended YLog2X(Extended y, Extended x) {
 
 // 2^x - 1 for |x| <= 1, rounded once (F2XM1).
 inline Extended TwoToXMinusOne(Extended x) {
+  assert(std::fabs(x) <= 1.0L);
   Extended r;
   asm("f2xm1" : "=t"(r) : "0"(x));
   return r;

@@ -1,6 +1,7 @@
 #include "numeric/format_fixed.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "numeric/locale_mark.h"
 #include "numeric/power_of_ten.h"
@@ -13,8 +14,9 @@ constexpr int kMaxDigits = 18;
 constexpr int kMinPrecision = 2;
 // log10(2) as the fraction 19728 / 65536.
 constexpr std::int32_t kLog10Of2Times65536 = 19728;
-// 10^18, exact in extended precision.
-const Extended kTenToThe18 = FromBits(0x403A, 0xDE0B6B3A76400000ULL);
+// 10^18, exact in extended precision (exponent field 403A).
+constexpr Extended kTenToThe18 = 0xD.E0B6B3A764p+56L;
+static_assert(kTenToThe18 == 1000000000000000000.0L);
 
 void DropTrailingZeros(std::string& digits) {
   while (!digits.empty() && digits.back() == '0') digits.pop_back();
@@ -23,6 +25,7 @@ void DropTrailingZeros(std::string& digits) {
 }  // namespace
 
 void EighteenDigits(Extended value, std::int16_t& exponent, char digits[18]) {
+  assert(ExponentField(value) != 0 && ExponentField(value) != kExtendedExponentAllOnes);
   const std::int32_t binaryExponent = ExponentField(value) - kExtendedExponentBias;
   // An arithmetic shift floors the product.
   std::int32_t decimalExponent = ((binaryExponent * kLog10Of2Times65536) >> 16) + 1;
@@ -89,6 +92,7 @@ DecimalRecord MakeDecimalRecord(Extended value, int precision, int decimals) {
 }
 
 std::string FormatFixed(Extended value, int precision, int decimals) {
+  assert(decimals >= 0 && decimals <= kMaxDigits);
   precision = std::clamp(precision, kMinPrecision, kMaxDigits);
   const DecimalRecord record = MakeDecimalRecord(value, precision, decimals);
   if (record.exponent == DecimalRecord::kInfinityExponent) return "INF";

@@ -10,9 +10,11 @@ namespace peruka {
 
 inline constexpr std::int32_t kPowerOfTenScaleLimit = 5120;
 
-extern const ExtendedBits kPowersOfTenUnits[32];
-extern const ExtendedBits kPowersOfTenThirtyTwos[16];   // entry 0 unused
-extern const ExtendedBits kPowersOfTenFiveTwelves[10];  // entry 0 unused
+// The nearest extended values (ties to even) to 10^i, 10^(32 j) and
+// 10^(512 m); constant tables, ready before any code runs.
+extern const Extended kPowersOfTenUnits[32];        // i = 0 to 31
+extern const Extended kPowersOfTenThirtyTwos[16];   // j = 1 to 15; entry 0 unused
+extern const Extended kPowersOfTenFiveTwelves[10];  // m = 1 to 9; entry 0 unused
 
 // value × 10^n. For 0 < |n| < 5120: at most three multiplications (n > 0) or
 // divisions (n < 0), units, then 32s, then 512s, each rounded to extended.

@@ -1,5 +1,6 @@
 #include "numeric/raise_power.h"
 
+#include <cassert>
 #include <cstdint>
 #include <limits>
 
@@ -12,11 +13,9 @@ namespace {
 
 constexpr const char* kFunctionName = "powl";
 
-// sqrt(2) rounded upward in its last bit (nearest would end in ...84).
-const Extended kSqrt2RoundedUp = FromBits(0x3FFF, 0xB504F333F9DE6485ULL);
 // The substitute NaN for a negative base with a non-integral exponent.
-const Extended kNegativeNan = FromBits(0xFFFF, 0xC024000000000000ULL);
-const Extended kInfinity = std::numeric_limits<Extended>::infinity();
+constexpr Extended kNegativeNan = FromBits(0xFFFF, 0xC024000000000000ULL);
+constexpr Extended kInfinity = std::numeric_limits<Extended>::infinity();
 
 // |t| below 2^13 is always in range; from 2^14 up always out of range. In
 // between, the top 16 bits of the significand decide: floor(4 |t|) compared
@@ -43,7 +42,8 @@ Extended SquareAndMultiply(Extended x, std::uint64_t magnitude, int topBit, bool
 // e^(y ln x) for x > 0, through 2^(y ln x log2 e); a computed result is
 // negated on request, the substitutes of an error report never are.
 Extended LogarithmPath(Extended x, Extended y, bool negateResult) {
-  const Extended lnX = YLog2X(Ln2Constant(), x);
+  assert(x > 0.0L);
+  const Extended lnX = YLog2X(kLn2, x);
   const Extended t = y * lnX;
   if (std::isinf(t)) RaiseFault(kFaultFloatOverflow);
 
@@ -60,7 +60,7 @@ Extended LogarithmPath(Extended x, Extended y, bool negateResult) {
     }
   }
 
-  const Extended a = std::fabs(t * Log2eConstant());
+  const Extended a = std::fabs(t * kLog2e);
   Extended r;
   if (a <= 0.5L) {
     r = TwoToXMinusOne(a) + 1.0L;
@@ -115,6 +115,7 @@ Extended RaisePower(Extended x, Extended y) {
 }
 
 bool SquareAndMultiplyCovers(Extended x, int maxPower) {
+  assert(maxPower >= 0 && maxPower <= 4095);
   const int field = ExponentField(x);
   if (field == 0 || field == kExtendedExponentAllOnes) return false;
   int topBit = 0;

@@ -14,8 +14,13 @@ namespace peruka {
 // Examples: RaisePower(3, 5) == 243; RaisePower(0, 0) == 1 after one report.
 Extended RaisePower(Extended x, Extended y);
 
+// sqrt(2) rounded upward in its last bit (nearest would end in ...84): the
+// factor of an odd number of half powers of two on the logarithm path.
+inline constexpr Extended kSqrt2RoundedUp = 0xB.504F333F9DE6485p-3L;
+
 // True when RaisePower(x, i) takes square-and-multiply for every integer
-// exponent 1 <= i <= maxPower (maxPower <= 4095) and reports nothing for i = 0.
+// exponent 1 <= i <= maxPower and reports nothing for i = 0.
+// 0 <= maxPower <= 4095.
 bool SquareAndMultiplyCovers(Extended x, int maxPower);
 
 // powers[i] = RaisePower(x, i) for i = 0..maxPower, where

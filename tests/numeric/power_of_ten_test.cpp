@@ -71,10 +71,10 @@ ExtendedBits NearestExtendedPowerOfTen(int n) {
   return {static_cast<std::uint16_t>(exponent + 16383), significand};
 }
 
-void ExpectEntry(const ExtendedBits& entry, int n) {
+void ExpectEntry(Extended entry, int n) {
   const ExtendedBits expected = NearestExtendedPowerOfTen(n);
-  EXPECT_EQ(entry.signExponent, expected.signExponent) << "10^" << n;
-  EXPECT_EQ(entry.significand, expected.significand) << "10^" << n;
+  EXPECT_EQ(BitsOf(entry).signExponent, expected.signExponent) << "10^" << n;
+  EXPECT_EQ(BitsOf(entry).significand, expected.significand) << "10^" << n;
 }
 
 TEST(PowersOfTen, EveryTableEntryIsTheNearestExtended) {
@@ -126,12 +126,12 @@ TEST(ScaleByPowerOfTen, OrderOfTheStepsIsVisibleInTheLastBit) {
   int differing = 0;
   for (std::int32_t n = 545; n < 4999; n += 37) {
     const std::uint32_t m = static_cast<std::uint32_t>(n);
-    Extended reordered = value * Table(kPowersOfTenFiveTwelves[m / 512]);
-    if ((m / 32) % 16 != 0) reordered = reordered * Table(kPowersOfTenThirtyTwos[(m / 32) % 16]);
-    reordered = reordered * Table(kPowersOfTenUnits[m % 32]);
-    Extended inOrder = value * Table(kPowersOfTenUnits[m % 32]);
-    if ((m / 32) % 16 != 0) inOrder = inOrder * Table(kPowersOfTenThirtyTwos[(m / 32) % 16]);
-    inOrder = inOrder * Table(kPowersOfTenFiveTwelves[m / 512]);
+    Extended reordered = value * kPowersOfTenFiveTwelves[m / 512];
+    if ((m / 32) % 16 != 0) reordered = reordered * kPowersOfTenThirtyTwos[(m / 32) % 16];
+    reordered = reordered * kPowersOfTenUnits[m % 32];
+    Extended inOrder = value * kPowersOfTenUnits[m % 32];
+    if ((m / 32) % 16 != 0) inOrder = inOrder * kPowersOfTenThirtyTwos[(m / 32) % 16];
+    inOrder = inOrder * kPowersOfTenFiveTwelves[m / 512];
     const Extended actual = ScaleByPowerOfTen(value, n);
     EXPECT_EQ(BitsOf(actual).significand, BitsOf(inOrder).significand) << "n = " << n;
     if (BitsOf(reordered).significand != BitsOf(inOrder).significand) ++differing;

@@ -266,6 +266,34 @@ TEST_F(RaisePowerTest, RangeLimitsOfTheLogarithmPath) {
   }
 }
 
+Extended X87Ln2() {
+  Extended r;
+  asm("fldln2" : "=t"(r));
+  return r;
+}
+
+Extended X87Log2e() {
+  Extended r;
+  asm("fldl2e" : "=t"(r));
+  return r;
+}
+
+TEST(LogarithmPathConstants, AreTheValuesTheyStandFor) {
+  struct Row {
+    const char* name;
+    Extended constant;
+    Extended expected;
+  };
+  const Row rows[] = {
+      {"ln 2 as FLDLN2 loads it", kLn2, X87Ln2()},
+      {"log2(e) as FLDL2E loads it", kLog2e, X87Log2e()},
+      {"sqrt(2) one step above the nearest", kSqrt2RoundedUp, std::nextafter(std::sqrt(2.0L), 2.0L)},
+  };
+  for (const auto& row : rows)
+    EXPECT_TRUE(SameBits(row.constant, row.expected))
+        << row.name << ": " << Describe(row.constant) << ", expected " << Describe(row.expected);
+}
+
 TEST_F(RaisePowerTest, ExponentTimesLogarithmBeyondTheExtendedRangeFaults) {
   EXPECT_THROW(RaisePower(1e4000L, 1e4930L), EOverflow);
   EXPECT_EQ(reports_, kNone);

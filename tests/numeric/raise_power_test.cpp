@@ -266,6 +266,35 @@ TEST_F(RaisePowerTest, RangeLimitsOfTheLogarithmPath) {
   }
 }
 
+TEST_F(RaisePowerTest, LogarithmPathBitForBit) {
+  // Results of the constants and the order of work, bit for bit. With
+  // a = |y ln x log2 e| above 0.5, k is the number of whole halves in a; an
+  // odd k takes the factor sqrt(2) rounded upward, so a change of its last
+  // bit shows in the rows with k = 1 and k = 9.
+  struct Row {
+    const char* name;
+    Extended x, y;
+    ExtendedBits expected;
+  };
+  const Row rows[] = {
+      {"2^0.5, a = 0.5: F2XM1 alone", 2.0L, 0.5L, {0x3FFF, 0xB504F333F9DE6484ULL}},
+      {"2^-0.5, a = 0.5, reciprocal", 2.0L, -0.5L, {0x3FFE, 0xB504F333F9DE6485ULL}},
+      {"3^0.5, k = 1", 3.0L, 0.5L, {0x3FFF, 0xDDB3D742C26553A0ULL}},
+      {"10^1.5, k = 9", 10.0L, 1.5L, {0x4003, 0xFCFB724C879139B7ULL}},
+      {"10^-1.5, k = 9, reciprocal", 10.0L, -1.5L, {0x3FFA, 0x8186E27501D39246ULL}},
+      {"5^0.5, k = 2", 5.0L, 0.5L, {0x4000, 0x8F1BBCDCBFA53E0CULL}},
+      {"7^2.5, k = 14", 7.0L, 2.5L, {0x4006, 0x81A44DF02C349784ULL}},
+      {"0.3^0.25, no scaling", 0.3L, 0.25L, {0x3FFE, 0xBD761111A056F7F6ULL}},
+      {"1e78^40 outside the band", 1e78L, 40.0L, {0x687B, 0xAABD67225FFB085EULL}},
+  };
+  for (const auto& row : rows) {
+    const Extended result = Call(row.x, row.y);
+    EXPECT_TRUE(SameBits(result, FromBits(row.expected)))
+        << row.name << ": got " << Describe(result) << ", expected " << Describe(FromBits(row.expected));
+    EXPECT_EQ(reports_, kNone) << row.name;
+  }
+}
+
 Extended X87Ln2() {
   Extended r;
   asm("fldln2" : "=t"(r));

@@ -24,12 +24,6 @@ constexpr int kAlwaysInRangeField = kExtendedExponentBias + 13;
 constexpr std::uint16_t kOverflowTop16 = 0xB172;
 constexpr std::uint16_t kUnderflowTop16 = 0xB16C;
 
-bool IntegralBandCovers(int binaryExponentOfX, int binaryExponentOfY) {
-  if (binaryExponentOfY > 11) return false;
-  const int limit = 1 << (13 - binaryExponentOfY);
-  return binaryExponentOfX >= -limit && binaryExponentOfX <= limit - 1;
-}
-
 Extended SquareAndMultiply(Extended x, std::uint64_t magnitude, int topBit, bool reciprocal) {
   Extended r = x;
   for (int bit = topBit - 1; bit >= 0; --bit) {
@@ -112,27 +106,6 @@ Extended RaisePower(Extended x, Extended y) {
   }
   const auto n = static_cast<std::int64_t>(y);
   return LogarithmPath(std::fabs(x), y, negativeBase && (n & 1) != 0);
-}
-
-bool SquareAndMultiplyCovers(Extended x, int maxPower) {
-  assert(maxPower >= 0 && maxPower <= 4095);
-  const int field = ExponentField(x);
-  if (field == 0 || field == kExtendedExponentAllOnes) return false;
-  int topBit = 0;
-  while ((maxPower >> (topBit + 1)) != 0) ++topBit;
-  // The narrowest band is that of the largest exponent.
-  return IntegralBandCovers(field - kExtendedExponentBias, topBit);
-}
-
-void SquareAndMultiplyPowers(Extended x, int maxPower, Extended* powers) {
-  powers[0] = 1.0L;
-  if (maxPower >= 1) powers[1] = x;
-  for (int i = 2; i <= maxPower; ++i) {
-    const Extended half = powers[i / 2];
-    Extended r = half * half;
-    if (i & 1) r = r * x;
-    powers[i] = r;
-  }
 }
 
 }  // namespace peruka

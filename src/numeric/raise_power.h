@@ -2,6 +2,9 @@
 // runtime (a box "powl: DOMAIN error" for 0 to the power 0, among others).
 #pragma once
 
+#include <bit>
+#include <cassert>
+
 #include "numeric/extended.h"
 
 namespace peruka {
@@ -18,14 +21,54 @@ Extended RaisePower(Extended x, Extended y);
 // factor of an odd number of half powers of two on the logarithm path.
 inline constexpr Extended kSqrt2RoundedUp = 0xB.504F333F9DE6485p-3L;
 
-// True when RaisePower(x, i) takes square-and-multiply for every integer
-// exponent 1 <= i <= maxPower and reports nothing for i = 0.
-// 0 <= maxPower <= 4095.
-bool SquareAndMultiplyCovers(Extended x, int maxPower);
+// The largest exponent that square-and-multiply can take (|y| < 2^12).
+inline constexpr int kMaxSquareAndMultiplyPower = 4095;
 
-// powers[i] = RaisePower(x, i) for i = 0..maxPower, where
-// SquareAndMultiplyCovers(x, maxPower). Shares the squarings between exponents:
-// the left-to-right method computes x^i from x^(i / 2) exactly this way.
-void SquareAndMultiplyPowers(Extended x, int maxPower, Extended* powers);
+// True when an integral exponent of magnitude 2^e to 2^(e+1) - 1 (e <= 11)
+// takes square-and-multiply for a normal x of base-2 exponent E: then
+// -2^(13-e) <= E <= 2^(13-e) - 1, which keeps every product inside the
+// normal extended range.
+inline bool IntegralBandCovers(int binaryExponentOfX, int binaryExponentOfY) {
+  if (binaryExponentOfY > 11) return false;
+  const int limit = 1 << (13 - binaryExponentOfY);
+  return binaryExponentOfX >= -limit && binaryExponentOfX <= limit - 1;
+}
+
+// True when RaisePower(x, i) takes square-and-multiply for every integer
+// exponent 1 <= i <= maxPower and reports nothing for i = 0; false for a zero,
+// denormal, infinite or NaN x. 0 <= maxPower <= 4095.
+inline bool SquareAndMultiplyCovers(Extended x, int maxPower) {
+  assert(maxPower >= 0 && maxPower <= kMaxSquareAndMultiplyPower);
+  const int field = ExponentField(x);
+  if (field == 0 || field == kExtendedExponentAllOnes) return false;
+  // The narrowest band is that of the largest exponent.
+  const int topBit = maxPower == 0 ? 0 : std::bit_width(static_cast<unsigned>(maxPower)) - 1;
+  return IntegralBandCovers(field - kExtendedExponentBias, topBit);
+}
+
+// powers[i] = RaisePower(x, i), bit for bit, for i = 0 to maxPower, where
+// SquareAndMultiplyCovers(x, maxPower); `powers` holds maxPower + 1 values.
+//
+// Left-to-right square-and-multiply reaches x^i through the exponent whose
+// bits are those of i without the last one, i / 2: it computes x^(i / 2)
+// exactly as it would on its own, squares it and, for an odd i, multiplies
+// by x. So, with x^0 = 1 and x^1 = x:
+//   x^(2k) = (x^k)^2,  x^(2k+1) = x^(2k) * x,
+// each product rounded to extended: maxPower - 1 multiplications in all,
+// against up to 2 log2(i) for each power on its own.
+inline void SquareAndMultiplyPowers(Extended x, int maxPower, Extended* powers) {
+  assert(maxPower >= 0 && maxPower <= kMaxSquareAndMultiplyPower);
+  assert(SquareAndMultiplyCovers(x, maxPower));
+  powers[0] = 1.0L;
+  if (maxPower == 0) return;
+  powers[1] = x;
+  int k = 1;
+  for (; 2 * k + 1 <= maxPower; ++k) {
+    const Extended even = powers[k] * powers[k];
+    powers[2 * k] = even;
+    powers[2 * k + 1] = even * x;
+  }
+  if (2 * k == maxPower) powers[2 * k] = powers[k] * powers[k];
+}
 
 }  // namespace peruka

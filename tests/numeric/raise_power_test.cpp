@@ -427,6 +427,22 @@ TEST_F(RaisePowerTest, SharedSquaringsGiveTheSamePowers) {
   EXPECT_EQ(reports_, kNone);
 }
 
+TEST_F(RaisePowerTest, SharedSquaringsStopAtMaxPower) {
+  // Every length, odd and even, fills exactly powers[0..maxPower].
+  const Extended sentinel = FromBits(0x7FFF, 0xC0000000DEADBEEFULL);
+  for (const int maxPower : {0, 1, 2, 3, 4, 5, 6, 7, 39, 40}) {
+    for (const Extended x : {3.0L, -0.7L, 1e-70L}) {
+      Extended powers[42];
+      for (Extended& p : powers) p = sentinel;
+      SquareAndMultiplyPowers(x, maxPower, powers);
+      for (int i = 0; i <= maxPower; ++i)
+        EXPECT_TRUE(SameBits(powers[i], RaisePower(x, i))) << Describe(x) << " ^ " << i << " of " << maxPower;
+      EXPECT_TRUE(SameBits(powers[maxPower + 1], sentinel)) << Describe(x) << " written past " << maxPower;
+    }
+  }
+  EXPECT_EQ(reports_, kNone);
+}
+
 TEST(SquareAndMultiplyCovers, BandEdges) {
   struct Row {
     Extended x;

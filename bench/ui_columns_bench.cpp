@@ -13,7 +13,8 @@
 #include "numeric/extended.h"
 #include "numeric/locale_mark.h"
 #include "ui/application.h"
-#include "ui/dialogs.h"
+#include "ui/message_box.h"
+#include "ui/modal_box_hook.h"
 #include "ui/window_layer.h"
 
 namespace peruka {

@@ -8,7 +8,7 @@
 #include "numeric/extended.h"
 #include "numeric/locale_mark.h"
 #include "ui/application.h"
-#include "ui/dialogs.h"
+#include "ui/message_box.h"
 #include "ui/window_layer.h"
 
 int main(int argc, char** argv) {

@@ -2,14 +2,13 @@
 // it is built from, at 120 pixels per inch, in one place.
 #include "app/mainunit.h"
 #include "app/peruka_icon.h"
+#include "ui/fonts.h"
 
 namespace peruka {
 
 namespace {
 // ペルカ
 constexpr std::string_view kTitle = "\x83\x79\x83\x8b\x83\x4a";
-// ＭＳ Ｐゴシック
-constexpr std::string_view kFontName = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
 // Ｘの値：
 constexpr std::string_view kXHeading = "\x82\x77\x82\xcc\x92\x6c\x81\x46";
 // Ｙの値：
@@ -55,8 +54,7 @@ FormDefinition BuildDefinition() {
   form.borderStyle = bsSingle;
   form.borderIcons = biSystemMenu | biMinimize;
   form.position = poScreenCenter;
-  form.fontName = kFontName;
-  form.fontCharset = 128;  // Shift-JIS
+  form.fontName = kDefaultFontName;
   form.fontHeight = -15;
   form.pixelsPerInch = 120;
   form.textHeight = 15;

@@ -5,7 +5,7 @@
 #include "fit/line_list.h"
 #include "fit/result_text.h"
 #include "text/numeric_text.h"
-#include "ui/dialogs.h"
+#include "ui/message_form.h"
 
 namespace peruka {
 

@@ -2,8 +2,11 @@
 // buttons and the result label, with the handlers that use them.
 #pragma once
 
-#include "ui/controls.h"
-#include "ui/forms.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/memo.h"
 
 namespace peruka {
 

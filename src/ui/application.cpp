@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QScreen>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -16,12 +15,12 @@
 #include "numeric/extended.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
-#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/message_box.h"
 
 namespace peruka {
 
 TApplication* Application = nullptr;
-TScreen* Screen = nullptr;
 
 namespace {
 
@@ -35,14 +34,19 @@ constexpr const char* kGenericFormat =
 
 constexpr std::size_t kTitleLimit = 255;
 
+// The first byte of a double-byte Shift-JIS character.
+bool IsLeadByte(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
 // Cuts a Shift-JIS text to at most `limit` bytes without splitting a
 // double-byte character.
 std::string CutShiftJis(std::string_view text, std::size_t limit) {
   if (text.size() <= limit) return std::string(text);
   std::size_t i = 0;
   while (i < limit) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    const bool lead = IsLeadByte(text[i]);
     if (lead && i + 1 >= limit) break;
     i += lead ? 2 : 1;
   }
@@ -87,52 +91,28 @@ std::string DefaultTitle(std::string_view fileName) {
   if (const auto dot = fileName.find('.'); dot != std::string_view::npos) fileName = fileName.substr(0, dot);
   std::string title(fileName);
   for (std::size_t i = 1; i < title.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(title[i]);
-    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    if (lead) {
+    if (IsLeadByte(title[i])) {
       ++i;
       continue;
     }
+    const auto byte = static_cast<unsigned char>(title[i]);
     if (byte < 0x80) title[i] = static_cast<char>(std::tolower(byte));
   }
   return title;
 }
 
-void DispatchEvent(const std::function<void()>& handler) {
-  if (Application) {
-    Application->Dispatch(handler);
-  } else {
-    handler();
-  }
-}
-
-// ---------------------------------------------------------------------------
-
-TScreen::TScreen(TComponent* owner) : TComponent(owner) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  pixelsPerInch_ = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
-}
-
-int TScreen::Width() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().width() : 0;
-}
-
-int TScreen::Height() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().height() : 0;
-}
-
-// ---------------------------------------------------------------------------
-
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
   title_ = CutShiftJis(DefaultTitle(ExecutableFileName()), kTitleLimit);
   localeWatcher_ = new LocaleWatcher;
+  SetMessageLoop(this);
+  SetExceptionSink(this);
 }
 
 TApplication::~TApplication() {
   DestroyComponents();
   delete localeWatcher_;
+  if (MessageLoop() == this) SetMessageLoop(nullptr);
+  if (ExceptionSink() == this) SetExceptionSink(nullptr);
   if (Application == this) Application = nullptr;
 }
 
@@ -169,16 +149,6 @@ void TApplication::Terminate() {
         QCoreApplication::exit(0);
       },
       Qt::QueuedConnection);
-}
-
-void TApplication::Minimize() {
-  if (mainForm_) mainForm_->Widget()->showMinimized();
-}
-
-void TApplication::Restore() {
-  if (!mainForm_) return;
-  mainForm_->Widget()->showNormal();
-  mainForm_->Widget()->activateWindow();
 }
 
 void TApplication::ShowException(const Exception& error) {

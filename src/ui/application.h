@@ -1,6 +1,6 @@
-// The application object and the screen object: title, creation of the main
-// window, the message loop, closing, and the error display that catches every
-// exception escaping an event.
+// The application object: title, creation of the main window, the message
+// loop, closing, and the error display that catches every exception escaping
+// an event.
 #pragma once
 
 #include <QIcon>
@@ -9,27 +9,18 @@
 #include <string>
 #include <string_view>
 
-#include "ui/forms.h"
+#include "ui/classes.h"
+#include "ui/event_guard.h"
+#include "ui/message_loop.h"
 
 namespace peruka {
 
 class Exception;
+class TForm;
 
-class TScreen : public TComponent {
- public:
-  explicit TScreen(TComponent* owner);
-  // Read once, when the screen object is created.
-  int PixelsPerInch() const { return pixelsPerInch_; }
-  void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
-  // Asked each time.
-  int Width() const;
-  int Height() const;
-
- private:
-  int pixelsPerInch_;
-};
-
-class TApplication : public TComponent {
+// While it exists, the newest application object is the program's message
+// loop and the sink of the exceptions that escape event handlers.
+class TApplication : public TComponent, public TMessageLoop, public TExceptionSink {
  public:
   explicit TApplication(TComponent* owner);
   ~TApplication() override;
@@ -48,17 +39,14 @@ class TApplication : public TComponent {
   template <class T>
   void CreateForm(T*& reference);
 
-  TForm* MainForm() const { return mainForm_; }
+  TForm* MainForm() const override { return mainForm_; }
   // Shows the main form and handles messages until the program is told to end.
   void Run();
   // Asks the message loop to end; the loop (and any modal loop) ends as soon
   // as it sees the request.
-  void Terminate();
-  bool Terminated() const { return terminated_; }
+  void Terminate() override;
+  bool Terminated() const override { return terminated_; }
   bool Running() const { return running_; }
-
-  void Minimize();
-  void Restore();
 
   const QIcon& Icon() const { return icon_; }
   void SetIcon(const QIcon& icon);
@@ -66,19 +54,8 @@ class TApplication : public TComponent {
   // The error display: the message of an exception of the program's family
   // followed by "." in the error box (nothing for EAbort); a generic report
   // for anything else.
-  void HandleException(std::exception_ptr error);
+  void HandleException(std::exception_ptr error) override;
   void ShowException(const Exception& error);
-
-  // Runs an event handler; an exception that escapes it goes to the error
-  // display and the program goes on.
-  template <class F>
-  void Dispatch(F&& handler) noexcept {
-    try {
-      handler();
-    } catch (...) {
-      HandleException(std::current_exception());
-    }
-  }
 
  private:
   void AddForm(TForm* form);
@@ -92,11 +69,6 @@ class TApplication : public TComponent {
 };
 
 extern TApplication* Application;
-extern TScreen* Screen;
-
-// Runs an event handler under the application's guard (or plainly when there
-// is no application object).
-void DispatchEvent(const std::function<void()>& handler);
 
 // The default title: the program file's name without its folder, cut at its
 // first full stop, lower case from the second character on.

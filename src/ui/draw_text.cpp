@@ -7,6 +7,8 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/qt_text.h"
+
 namespace peruka {
 
 namespace {
@@ -18,26 +20,46 @@ struct SourceLine {
   int underline = -1;
 };
 
-std::vector<SourceLine> SplitLines(const QString& text, bool prefix) {
-  std::vector<SourceLine> lines(1);
+// The accelerator rule: "&&" is one "&"; any other "&" is dropped and, when
+// a character follows it, marks that character (its position in the result
+// goes to `marks`).
+QString StripAccelerators(const QString& text, std::vector<qsizetype>* marks) {
+  QString result;
+  result.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar ch = text[i];
-    if (ch == u'\r' || ch == u'\n') {
-      if (ch == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-      lines.emplace_back();
-      continue;
+    if (text[i] != u'&') {
+      result += text[i];
+    } else if (i + 1 < text.size() && text[i + 1] == u'&') {
+      result += u'&';
+      ++i;
+    } else if (i + 1 < text.size() && marks) {
+      marks->push_back(result.size());
     }
-    if (prefix && ch == u'&') {
-      if (i + 1 < text.size() && text[i + 1] == u'&') {
-        lines.back().text += u'&';
-        ++i;
-      } else if (i + 1 < text.size() && text[i + 1] != u'\r' && text[i + 1] != u'\n') {
-        lines.back().underline = static_cast<int>(lines.back().text.size());
-      }
-      continue;
-    }
-    lines.back().text += ch;
   }
+  return result;
+}
+
+std::vector<SourceLine> SplitLines(const QString& text, bool prefix) {
+  std::vector<SourceLine> lines;
+  qsizetype start = 0;
+  const auto addLine = [&](qsizetype end) {
+    SourceLine& line = lines.emplace_back();
+    const QString source = text.mid(start, end - start);
+    if (!prefix) {
+      line.text = source;
+      return;
+    }
+    std::vector<qsizetype> marks;
+    line.text = StripAccelerators(source, &marks);
+    if (!marks.empty()) line.underline = static_cast<int>(marks.back());
+  };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (!IsLineBreak(text[i].unicode())) continue;
+    addLine(i);
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  addLine(text.size());
   // A break at the very end does not open another line.
   if (lines.size() > 1 && lines.back().text.isEmpty()) lines.pop_back();
   return lines;
@@ -67,6 +89,8 @@ int LayOut(QTextLayout& layout, const QTextOption& option, qreal width) {
 }
 
 }  // namespace
+
+QString WithoutAccelerators(const QString& text) { return StripAccelerators(text, nullptr); }
 
 QSize MeasureText(const QFont& font, const QString& text, const TextFormat& format, int width) {
   const QFontMetrics metrics(font);

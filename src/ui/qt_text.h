@@ -10,4 +10,8 @@ namespace peruka {
 QString ToQString(std::string_view shiftJis);
 std::string FromQString(const QString& text);
 
+// A carriage return or a line feed: each starts a new line, and a CR LF pair
+// is one break.
+inline bool IsLineBreak(char32_t c) { return c == U'\r' || c == U'\n'; }
+
 }  // namespace peruka

@@ -8,8 +8,11 @@
 #include <QStyleFactory>
 
 #include "ui/application.h"
-#include "ui/controls.h"
-#include "ui/forms.h"
+#include "ui/control.h"
+#include "ui/event_guard.h"
+#include "ui/fonts.h"
+#include "ui/label.h"
+#include "ui/screen.h"
 
 namespace peruka {
 
@@ -39,7 +42,7 @@ class GuardedApplication final : public QApplication {
     try {
       return QApplication::notify(receiver, event);
     } catch (...) {
-      if (Application) Application->HandleException(std::current_exception());
+      if (TExceptionSink* sink = ExceptionSink()) sink->HandleException(std::current_exception());
       return false;
     }
   }
@@ -53,11 +56,6 @@ QAccessibleInterface* LabelAccessibility(const QString&, QObject* object) {
 }
 
 }  // namespace
-
-void InstallFontSubstitutions() {
-  QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-  QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-}
 
 WindowLayer::WindowLayer(int& argc, char** argv) {
   InstallFontSubstitutions();

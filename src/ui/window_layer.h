@@ -8,10 +8,10 @@ class QApplication;
 namespace peruka {
 
 // Starts Qt with one widget style for every platform (Fusion, its drop-down
-// lists opening below the control), lets "ＭＳ Ｐゴシック" resolve to the metric-
-// compatible IPAPGothic where it is missing, makes the layer's default font
-// the application font, and creates the screen object and the application
-// object. Destroying it destroys them (and every form) again.
+// lists opening below the control), installs the font substitutions, makes
+// the layer's default font the application font, and creates the screen
+// object and the application object. Destroying it destroys them (and every
+// form) again.
 class WindowLayer {
  public:
   WindowLayer(int& argc, char** argv);
@@ -22,8 +22,5 @@ class WindowLayer {
  private:
   std::unique_ptr<QApplication> qtApplication_;
 };
-
-// Makes the font substitution; safe to call more than once.
-void InstallFontSubstitutions();
 
 }  // namespace peruka

@@ -1,5 +1,9 @@
 // Labels that size themselves, the owner-drawn degree list and the buttons.
-#include "ui/controls.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/label.h"
+#include "ui/memo.h"
+#include "ui/virtual_keys.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
@@ -12,7 +16,7 @@
 #include <QTest>
 #include <memory>
 
-#include "ui/forms.h"
+#include "ui/form.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {

@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QTextLayout>
 
-#include "ui/forms.h"
+#include "ui/fonts.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {

@@ -3,7 +3,8 @@
 #include <QFontMetrics>
 #include <memory>
 
-#include "ui/forms.h"
+#include "ui/fonts.h"
+#include "ui/form.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {

@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "numeric/exceptions.h"
-#include "ui/controls.h"
-#include "ui/forms.h"
+#include "ui/form.h"
+#include "ui/memo.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {

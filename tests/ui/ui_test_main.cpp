@@ -1,11 +1,12 @@
 // Starts the window layer (headless unless told otherwise) and runs the tests.
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include "numeric/extended.h"
 #include "numeric/locale_mark.h"
-#include "ui/dialogs.h"
+#include "ui/message_box.h"
 #include "ui/window_layer.h"
 
 int main(int argc, char** argv) {

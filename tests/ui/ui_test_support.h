@@ -12,7 +12,9 @@
 
 #include "app/mainunit.h"
 #include "ui/application.h"
-#include "ui/dialogs.h"
+#include "ui/message_form.h"
+#include "ui/modal_box_hook.h"
+#include "ui/screen.h"
 
 namespace peruka::testing {
 

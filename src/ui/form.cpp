@@ -1,24 +1,24 @@
-#include "ui/forms.h"
+#include "ui/form.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <algorithm>
+#include <vector>
 
-#include "ui/application.h"
-#include "ui/dialogs.h"
+#include "ui/button.h"
+#include "ui/event_guard.h"
+#include "ui/fonts.h"
+#include "ui/message_loop.h"
+#include "ui/modal_box_hook.h"
 #include "ui/qt_text.h"
+#include "ui/screen.h"
 
 namespace peruka {
 
 namespace {
-
-// ＭＳ Ｐゴシック
-constexpr std::string_view kDefaultFontName = "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
 
 class FormWidget final : public QWidget {
  public:
@@ -46,47 +46,6 @@ class FormWidget final : public QWidget {
 };
 
 }  // namespace
-
-int ScaledFontHeight(int fontHeight, int screenPixelsPerInch, int definitionPixelsPerInch) {
-  if (screenPixelsPerInch == definitionPixelsPerInch) return fontHeight;
-  return MulDiv(fontHeight, screenPixelsPerInch, definitionPixelsPerInch);
-}
-
-Bounds ScaleBounds(const Bounds& bounds, int m, int d) {
-  if (m == d) return bounds;
-  const int left = MulDiv(bounds.left, m, d);
-  const int top = MulDiv(bounds.top, m, d);
-  return Bounds{left, top, MulDiv(bounds.left + bounds.width, m, d) - left,
-                MulDiv(bounds.top + bounds.height, m, d) - top};
-}
-
-QFont MakeFont(std::string_view shiftJisName, int height) {
-  QFont font(ToQString(shiftJisName));
-  // Whole-pixel glyph advances and no kerning, as the platform's text
-  // measuring gives them: sizes computed from texts are whole numbers.
-  font.setKerning(false);
-  font.setHintingPreference(QFont::PreferFullHinting);
-  if (height < 0) {
-    font.setPixelSize(-height);
-  } else if (height > 0) {
-    // A cell height: the largest character height whose cell fits.
-    int size = height;
-    for (font.setPixelSize(size); size > 1 && QFontMetrics(font).height() > height;
-         font.setPixelSize(--size)) {
-    }
-  }
-  return font;
-}
-
-// The extent of a text is as high as the font's cell, whatever the text.
-int TextHeightOfZero(const QFont& font) { return QFontMetrics(font).height(); }
-
-QFont DefaultFont() {
-  const int pixelsPerInch = Screen ? Screen->PixelsPerInch() : 96;
-  return MakeFont(kDefaultFontName, -MulDiv(9, pixelsPerInch, 72));
-}
-
-// ---------------------------------------------------------------------------
 
 TForm::TForm(TComponent* owner) : TWinControl(owner, new FormWidget(this)) {
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -234,7 +193,7 @@ int TForm::ShowModal() {
   QEventLoop loop;
   modalLoop_ = &loop;
   ScheduleModalBoxHook(widget_);
-  if (Application && Application->Terminated()) modalResult_ = mrCancel;
+  if (TMessageLoop* loop = MessageLoop(); loop && loop->Terminated()) modalResult_ = mrCancel;
   if (modalResult_ == mrNone) loop.exec(QEventLoop::DialogExec);
   // The loop ends early only when the application is terminating.
   if (modalResult_ == mrNone) modalResult_ = mrCancel;
@@ -253,8 +212,8 @@ void TForm::Close() {
     SetModalResult(mrCancel);
     return;
   }
-  if (Application && Application->MainForm() == this) {
-    Application->Terminate();
+  if (TMessageLoop* loop = MessageLoop(); loop && loop->MainForm() == this) {
+    loop->Terminate();
     return;
   }
   Hide();
@@ -292,57 +251,11 @@ void TForm::AfterConstruction() {
 }
 
 void TForm::RegisterHandler(std::string_view name, TNotifyEvent handler) {
-  notifyHandlers_[std::string(name)] = std::move(handler);
+  handlers_.notify[std::string(name)] = std::move(handler);
 }
 
 void TForm::RegisterHandler(std::string_view name, TKeyEvent handler) {
-  keyHandlers_[std::string(name)] = std::move(handler);
-}
-
-void TForm::ApplyControl(const ControlDefinition& definition, int m, int d) {
-  TComponent* component = FindComponent(definition.name);
-  if (!component) return;
-  if (auto* combo = dynamic_cast<TComboBox*>(component)) {
-    if (definition.style) combo->SetStyle(*definition.style);
-    if (definition.itemHeight) combo->SetItemHeight(*definition.itemHeight);
-    for (std::string_view item : definition.items) combo->Items()->Add(item);
-  }
-  if (auto* memo = dynamic_cast<TMemo*>(component)) {
-    std::string text;
-    for (std::size_t i = 0; i < definition.lines.size(); ++i) {
-      if (i > 0) text += "\r\n";
-      text += definition.lines[i];
-    }
-    memo->SetText(text);
-    if (definition.imeMode) memo->SetImeMode(*definition.imeMode);
-    if (!definition.onKeyUp.empty()) {
-      if (auto it = keyHandlers_.find(definition.onKeyUp); it != keyHandlers_.end())
-        memo->OnKeyUp = it->second;
-    }
-  }
-  if (auto* label = dynamic_cast<TLabel*>(component)) {
-    if (definition.autoSize) label->SetAutoSize(*definition.autoSize);
-    if (!definition.accessibleName.empty()) label->SetEmptyAccessibleName(definition.accessibleName);
-    if (definition.caption) label->SetCaption(*definition.caption);
-    if (!definition.focusControl.empty())
-      label->SetFocusControl(dynamic_cast<TWinControl*>(FindComponent(definition.focusControl)));
-  }
-  if (auto* button = dynamic_cast<TButton*>(component)) {
-    if (definition.caption) button->SetCaption(*definition.caption);
-    if (!definition.onClick.empty()) {
-      if (auto it = notifyHandlers_.find(definition.onClick); it != notifyHandlers_.end())
-        button->OnClick = it->second;
-    }
-  }
-  if (auto* control = dynamic_cast<TControl*>(component)) {
-    const Bounds scaled =
-        ScaleBounds(Bounds{definition.left, definition.top, definition.width, definition.height}, m, d);
-    control->SetBounds(scaled.left, scaled.top, scaled.width, scaled.height);
-    if (!definition.accessibleName.empty() && !dynamic_cast<TLabel*>(component))
-      control->SetAccessibleName(definition.accessibleName);
-  }
-  if (auto* control = dynamic_cast<TWinControl*>(component); control && definition.tabOrder >= 0)
-    control->SetTabOrder(definition.tabOrder);
+  handlers_.key[std::string(name)] = std::move(handler);
 }
 
 void TForm::ReadDefinition(const FormDefinition& definition) {
@@ -361,7 +274,8 @@ void TForm::ReadDefinition(const FormDefinition& definition) {
           ScaledFontHeight(definition.fontHeight, screenPixelsPerInch, definition.pixelsPerInch));
   const int m = TextHeightOfZero(font_);
   const int d = definition.textHeight;
-  for (const ControlDefinition& control : definition.controls) ApplyControl(control, m, d);
+  for (const ControlDefinition& control : definition.controls)
+    ApplyControlDefinition(*this, control, handlers_, m, d);
 
   widget_->move(definition.left, definition.top);
   const int clientWidth = m != d ? MulDiv(definition.clientWidth, m, d) : definition.clientWidth;
@@ -369,7 +283,7 @@ void TForm::ReadDefinition(const FormDefinition& definition) {
   SetClientWidth(clientWidth);
   SetClientHeight(clientHeight);
   if (!definition.onCreate.empty()) {
-    if (auto it = notifyHandlers_.find(definition.onCreate); it != notifyHandlers_.end())
+    if (auto it = handlers_.notify.find(definition.onCreate); it != handlers_.notify.end())
       OnCreate = it->second;
   }
   reading_ = false;

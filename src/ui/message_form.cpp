@@ -1,74 +1,15 @@
-#include "ui/dialogs.h"
+#include "ui/message_form.h"
 
-#include <QApplication>
 #include <QFontMetrics>
-#include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
-#include <QWindow>
+#include <algorithm>
 #include <memory>
 
-#include "numeric/math_error.h"
-#include "text/shift_jis.h"
 #include "ui/application.h"
 #include "ui/draw_text.h"
 #include "ui/qt_text.h"
+#include "ui/screen.h"
 
 namespace peruka {
-
-namespace {
-
-ModalBoxHook& Hook() {
-  static ModalBoxHook hook;
-  return hook;
-}
-
-}  // namespace
-
-ModalBoxHook SetModalBoxHook(ModalBoxHook hook) {
-  ModalBoxHook previous = std::move(Hook());
-  Hook() = std::move(hook);
-  return previous;
-}
-
-void ScheduleModalBoxHook(QWidget* box) {
-  ModalBoxHook hook = Hook();
-  QPointer<QWidget> target = box;
-  QTimer::singleShot(0, box, [hook, target] {
-    if (!target) return;
-    // The box takes the keyboard, also where no window manager hands it over.
-    target->raise();
-    target->activateWindow();
-    if (hook) hook(target);
-  });
-}
-
-int MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
-  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-  QPointer<QWidget> active = QApplication::activeWindow();
-  QPointer<QWidget> focus = active ? active->focusWidget() : nullptr;
-
-  QMessageBox box((flags & MB_ICONSTOP) ? QMessageBox::Critical : QMessageBox::NoIcon, ToQString(caption),
-                  ToQString(text), QMessageBox::Ok);
-  box.setTextFormat(Qt::PlainText);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.setEscapeButton(QMessageBox::Ok);
-  box.setDefaultButton(QMessageBox::Ok);
-  box.winId();
-  if (active && box.windowHandle()) box.windowHandle()->setTransientParent(active->windowHandle());
-  ScheduleModalBoxHook(&box);
-  box.exec();
-
-  // The windows that were blocked take their input again; the one that was
-  // active is active again, with its focus where it was.
-  if (active) {
-    active->activateWindow();
-    if (focus) focus->setFocus(Qt::ActiveWindowFocusReason);
-  }
-  return IDOK;
-}
-
-// ---------------------------------------------------------------------------
 
 TMessageForm::TMessageForm(TComponent* owner, std::string_view text) : TForm(owner) {
   SetBorderStyle(bsDialog);
@@ -122,12 +63,6 @@ TMessageForm::TMessageForm(TComponent* owner, std::string_view text) : TForm(own
 void ShowNotice(std::string_view text) {
   std::unique_ptr<TMessageForm> form(new TMessageForm(Application, text));
   form->ShowModal();
-}
-
-void InstallRuntimeMessageBox() {
-  SetRuntimeMessagePresenter([](std::string_view text, std::string_view title) {
-    MessageBox(text, Utf8ToShiftJis(title), MB_OK | MB_ICONSTOP | MB_SETFOREGROUND | MB_TASKMODAL);
-  });
 }
 
 }  // namespace peruka

@@ -1,0 +1,28 @@
+// The fonts of the window layer: making a font of a Shift-JIS name and a
+// pixel height, the layer's default font, and the substitutions that let the
+// Japanese font names resolve where those fonts are missing.
+#pragma once
+
+#include <QFont>
+#include <string_view>
+
+namespace peruka {
+
+// ＭＳ Ｐゴシック, in Shift-JIS: the default font, and the main window's.
+inline constexpr std::string_view kDefaultFontName =
+    "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+
+// The window layer's default font: kDefaultFontName, 9 points at the
+// screen's pixels per inch.
+QFont DefaultFont();
+// The font of a negative (character) or positive (cell) height.
+QFont MakeFont(std::string_view shiftJisName, int height);
+// The height of the text "0" in the font.
+int TextHeightOfZero(const QFont& font);
+
+// Lets "ＭＳ Ｐゴシック" resolve to the metric-compatible IPAPGothic (and
+// "ＭＳ ゴシック" to IPAGothic) where it is missing; safe to call more than
+// once.
+void InstallFontSubstitutions();
+
+}  // namespace peruka

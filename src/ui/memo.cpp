@@ -1,0 +1,165 @@
+#include "ui/memo.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include "ui/event_guard.h"
+#include "ui/qt_text.h"
+#include "ui/virtual_keys.h"
+
+namespace peruka {
+
+namespace {
+
+class MemoWidget final : public QPlainTextEdit {
+ public:
+  MemoWidget(TMemo* memo, QWidget* parent) : QPlainTextEdit(parent), memo_(memo) {
+    setTabChangesFocus(true);  // tabs move the focus
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+
+  bool ImeDisabled() const { return memo_ && memo_->ImeMode() == imDisable; }
+
+  void Detach() { memo_ = nullptr; }
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == TMemoStrings::FinishEditsEvent()) {
+      if (memo_) memo_->Lines()->FinishEdits();
+      return true;
+    }
+    return QPlainTextEdit::event(event);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      // Enter always breaks the line at the caret (replacing a selection),
+      // whatever modifier is held, and never reaches a button.
+      QTextCursor cursor = textCursor();
+      cursor.insertBlock();
+      setTextCursor(cursor);
+      ensureCursorVisible();
+      event->accept();
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+
+  void keyReleaseEvent(QKeyEvent* event) override {
+    // Holding a key raises one release event, when it is let go.
+    if (memo_ && !event->isAutoRepeat()) {
+      Word key = VirtualKeyOf(event->key(), event->modifiers());
+      memo_->KeyUp(key, ShiftStateOf(event->modifiers()));
+      if (key == 0) {
+        event->accept();
+        return;
+      }
+    }
+    QPlainTextEdit::keyReleaseEvent(event);
+  }
+
+  void focusInEvent(QFocusEvent* event) override {
+    QPlainTextEdit::focusInEvent(event);
+    if (ImeDisabled()) setAttribute(Qt::WA_InputMethodEnabled, false);
+  }
+
+  void focusOutEvent(QFocusEvent* event) override {
+    if (!testAttribute(Qt::WA_InputMethodEnabled)) setAttribute(Qt::WA_InputMethodEnabled, true);
+    QPlainTextEdit::focusOutEvent(event);
+  }
+
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override {
+    if (query == Qt::ImEnabled && ImeDisabled() && hasFocus()) return false;
+    return QPlainTextEdit::inputMethodQuery(query);
+  }
+
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    if (!ImeDisabled()) {
+      QPlainTextEdit::inputMethodEvent(event);
+      return;
+    }
+    // The input method is off for this box, yet a platform may still commit
+    // text through it. No composition is shown; committed text is taken as
+    // typed keys, so a line break in it raises the key events of Enter.
+    event->accept();
+    const QString commit = event->commitString();
+    const std::u32string codes = commit.toStdU32String();
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+      const char32_t c = codes[i];
+      if (IsLineBreak(c) || c == QChar::ParagraphSeparator) {
+        if (c == U'\r' && i + 1 < codes.size() && codes[i + 1] == U'\n') ++i;
+        TypeKey(Qt::Key_Return, QStringLiteral("\r"));
+      } else {
+        // Qt's key codes of the printable ASCII characters are their codes
+        // (letters in upper case).
+        const int key =
+            c >= 0x20 && c < 0x7F ? (c >= U'a' && c <= U'z' ? int(c) - 0x20 : int(c)) : Qt::Key_unknown;
+        TypeKey(key, QString::fromUcs4(&c, 1));
+      }
+    }
+  }
+
+ private:
+  void TypeKey(int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    keyPressEvent(&press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    keyReleaseEvent(&release);
+  }
+
+  TMemo* memo_;
+};
+
+}  // namespace
+
+TMemo::TMemo(TComponent* owner)
+    : TWinControl(owner, new MemoWidget(this, ClientWidgetOf(owner))),
+      lines_(std::make_unique<TMemoStrings>(Edit())) {}
+
+TMemo::~TMemo() {
+  if (auto* memo = dynamic_cast<MemoWidget*>(widget_.data())) memo->Detach();
+}
+
+QPlainTextEdit* TMemo::Edit() const { return static_cast<QPlainTextEdit*>(widget_.data()); }
+
+void TMemo::SetWordWrap(bool wrap) {
+  if (wrap == wordWrap_) return;
+  lines_->FinishEdits();
+  wordWrap_ = wrap;
+  Edit()->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TMemo::SetScrollBars(TScrollStyle bars) {
+  if (bars == scrollBars_) return;
+  scrollBars_ = bars;
+  const bool horizontal = bars == ssHorizontal || bars == ssBoth;
+  const bool vertical = bars == ssVertical || bars == ssBoth;
+  Edit()->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  Edit()->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+std::string TMemo::Text() const {
+  QString text = Edit()->toPlainText();
+  text.replace(u'\n', QStringLiteral("\r\n"));
+  return FromQString(text);
+}
+
+void TMemo::SetText(std::string_view text) {
+  lines_->FinishEdits();
+  QString value = ToQString(text);
+  value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  value.replace(u'\r', u'\n');
+  Edit()->setPlainText(value);
+}
+
+void TMemo::KeyUp(Word& key, TShiftState shift) {
+  if (!OnKeyUp) return;
+  DispatchEvent([&] { OnKeyUp(this, key, shift); });
+}
+
+}  // namespace peruka

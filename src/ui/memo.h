@@ -1,0 +1,67 @@
+// The multi-line text box over a Qt plain-text edit, with its line list.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "ui/control.h"
+#include "ui/memo_strings.h"
+
+class QPlainTextEdit;
+
+namespace peruka {
+
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+enum TImeMode {
+  imDisable,
+  imClose,
+  imOpen,
+  imDontCare,
+  imSAlpha,
+  imAlpha,
+  imHira,
+  imSKata,
+  imKata,
+  imChinese,
+  imSHanguel,
+  imHanguel
+};
+
+class TMemo : public TWinControl {
+ public:
+  explicit TMemo(TComponent* owner);
+  ~TMemo() override;
+
+  TMemoStrings* Lines() const { return lines_.get(); }
+
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wrap);
+  TScrollStyle ScrollBars() const { return scrollBars_; }
+  void SetScrollBars(TScrollStyle bars);
+  // Applied when the memo receives the focus and undone when it loses it.
+  TImeMode ImeMode() const { return imeMode_; }
+  void SetImeMode(TImeMode mode) { imeMode_ = mode; }
+
+  // The whole text; lines are separated by CR LF.
+  std::string Text() const;
+  void SetText(std::string_view text);
+
+  // Raised on every key release while the memo has the focus, after the key
+  // has edited the text; a handler that sets the key to 0 suppresses the
+  // default processing of the release.
+  TKeyEvent OnKeyUp;
+
+  QPlainTextEdit* Edit() const;
+  // Raises OnKeyUp (through the event guard).
+  void KeyUp(Word& key, TShiftState shift);
+
+ private:
+  std::unique_ptr<TMemoStrings> lines_;
+  bool wordWrap_ = true;
+  TScrollStyle scrollBars_ = ssNone;
+  TImeMode imeMode_ = imDontCare;
+};
+
+}  // namespace peruka

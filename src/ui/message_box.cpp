@@ -1,0 +1,46 @@
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWindow>
+
+#include "numeric/math_error.h"
+#include "text/shift_jis.h"
+#include "ui/modal_box_hook.h"
+#include "ui/qt_text.h"
+
+namespace peruka {
+
+int MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  QPointer<QWidget> active = QApplication::activeWindow();
+  QPointer<QWidget> focus = active ? active->focusWidget() : nullptr;
+
+  QMessageBox box((flags & MB_ICONSTOP) ? QMessageBox::Critical : QMessageBox::NoIcon, ToQString(caption),
+                  ToQString(text), QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.winId();
+  if (active && box.windowHandle()) box.windowHandle()->setTransientParent(active->windowHandle());
+  ScheduleModalBoxHook(&box);
+  box.exec();
+
+  // The windows that were blocked take their input again; the one that was
+  // active is active again, with its focus where it was.
+  if (active) {
+    active->activateWindow();
+    if (focus) focus->setFocus(Qt::ActiveWindowFocusReason);
+  }
+  return IDOK;
+}
+
+void InstallRuntimeMessageBox() {
+  SetRuntimeMessagePresenter([](std::string_view text, std::string_view title) {
+    MessageBox(text, Utf8ToShiftJis(title), MB_OK | MB_ICONSTOP | MB_SETFOREGROUND | MB_TASKMODAL);
+  });
+}
+
+}  // namespace peruka

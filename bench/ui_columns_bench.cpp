@@ -14,7 +14,7 @@
 #include "numeric/locale_mark.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
-#include "ui/modal_box_hook.h"
+#include "ui/modal_box.h"
 #include "ui/window_layer.h"
 
 namespace peruka {

@@ -17,6 +17,7 @@
 #include "numeric/math_error.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
+#include "ui/modal_box.h"
 
 namespace peruka {
 
@@ -156,7 +157,7 @@ void TApplication::ShowException(const Exception& error) {
 }
 
 void TApplication::HandleException(std::exception_ptr error) {
-  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  CancelMouseCapture();
   try {
     std::rethrow_exception(error);
   } catch (const EAbort&) {

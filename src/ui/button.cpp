@@ -5,6 +5,7 @@
 
 #include "ui/event_guard.h"
 #include "ui/qt_text.h"
+#include "ui/virtual_keys.h"
 
 namespace peruka {
 
@@ -16,8 +17,7 @@ class ButtonWidget final : public QPushButton {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    const bool plain = !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && plain) {
+    if (IsEnterKey(event->key()) && IsPlainKey(event->modifiers())) {
       // Enter clicks the button that has the focus.
       event->accept();
       click();

@@ -1,6 +1,5 @@
 #include "ui/form.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -12,9 +11,10 @@
 #include "ui/event_guard.h"
 #include "ui/fonts.h"
 #include "ui/message_loop.h"
-#include "ui/modal_box_hook.h"
+#include "ui/modal_box.h"
 #include "ui/qt_text.h"
 #include "ui/screen.h"
+#include "ui/virtual_keys.h"
 
 namespace peruka {
 
@@ -162,13 +162,7 @@ void TForm::Show() {
   // The first control in tab order that can take the focus gets it when the
   // window is activated, unless a control has it already.
   if (!widget_->focusWidget()) {
-    std::vector<TWinControl*> order;
-    for (int i = 0; i < ComponentCount(); ++i)
-      if (auto* control = dynamic_cast<TWinControl*>(Components(i)); control && control->TabStop())
-        order.push_back(control);
-    std::stable_sort(order.begin(), order.end(),
-                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-    for (TWinControl* control : order) {
+    for (TWinControl* control : ControlsInTabOrder([](TWinControl* c) { return c->TabStop(); })) {
       if (control->CanFocus()) {
         control->SetFocus();
         break;
@@ -182,9 +176,7 @@ void TForm::Show() {
 void TForm::Hide() { widget_->hide(); }
 
 int TForm::ShowModal() {
-  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-  QPointer<QWidget> active = QApplication::activeWindow();
-  QPointer<QWidget> focus = active ? active->focusWidget() : nullptr;
+  ModalScope scope;
   widget_->setWindowModality(Qt::ApplicationModal);
   modalResult_ = mrNone;
   Show();
@@ -193,17 +185,15 @@ int TForm::ShowModal() {
   QEventLoop loop;
   modalLoop_ = &loop;
   ScheduleModalBoxHook(widget_);
-  if (TMessageLoop* loop = MessageLoop(); loop && loop->Terminated()) modalResult_ = mrCancel;
+  if (TMessageLoop* messageLoop = MessageLoop(); messageLoop && messageLoop->Terminated())
+    modalResult_ = mrCancel;
   if (modalResult_ == mrNone) loop.exec(QEventLoop::DialogExec);
   // The loop ends early only when the application is terminating.
   if (modalResult_ == mrNone) modalResult_ = mrCancel;
   modalLoop_ = nullptr;
   Hide();
   widget_->setWindowModality(Qt::NonModal);
-  if (active) {
-    active->activateWindow();
-    if (focus) focus->setFocus(Qt::ActiveWindowFocusReason);
-  }
+  scope.Restore();
   return modalResult_;
 }
 
@@ -220,8 +210,8 @@ void TForm::Close() {
 }
 
 bool TForm::DialogKey(int qtKey, Qt::KeyboardModifiers modifiers) {
-  if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return false;
-  const bool enter = qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
+  if (!IsPlainKey(modifiers)) return false;
+  const bool enter = IsEnterKey(qtKey);
   const bool escape = qtKey == Qt::Key_Escape;
   if (!enter && !escape) return false;
   for (int i = 0; i < ComponentCount(); ++i) {
@@ -235,13 +225,19 @@ bool TForm::DialogKey(int qtKey, Qt::KeyboardModifiers modifiers) {
   return false;
 }
 
-void TForm::UpdateTabOrder() {
+std::vector<TWinControl*> TForm::ControlsInTabOrder(bool (*include)(TWinControl*)) const {
   std::vector<TWinControl*> order;
   for (int i = 0; i < ComponentCount(); ++i)
-    if (auto* control = dynamic_cast<TWinControl*>(Components(i)); control && control->TabOrder() >= 0)
+    if (auto* control = dynamic_cast<TWinControl*>(Components(i)); control && include(control))
       order.push_back(control);
   std::stable_sort(order.begin(), order.end(),
                    [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  return order;
+}
+
+void TForm::UpdateTabOrder() {
+  const std::vector<TWinControl*> order =
+      ControlsInTabOrder([](TWinControl* control) { return control->TabOrder() >= 0; });
   for (std::size_t i = 1; i < order.size(); ++i)
     QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
 }

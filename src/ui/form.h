@@ -5,6 +5,7 @@
 #include <QFont>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/form_definition.h"
@@ -84,6 +85,8 @@ class TForm : public TWinControl, public TControlContainer {
 
  private:
   void ApplyWindowFlags();
+  // The windowed controls that pass the test, by tab order (stable).
+  std::vector<TWinControl*> ControlsInTabOrder(bool (*include)(TWinControl*)) const;
   void CenterOnScreen();
 
   std::string caption_;

@@ -37,7 +37,7 @@ class MemoWidget final : public QPlainTextEdit {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (IsEnterKey(event->key())) {
       // Enter always breaks the line at the caret (replacing a selection),
       // whatever modifier is held, and never reaches a button.
       QTextCursor cursor = textCursor();

@@ -2,20 +2,17 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
 #include <QWindow>
 
 #include "numeric/math_error.h"
 #include "text/shift_jis.h"
-#include "ui/modal_box_hook.h"
+#include "ui/modal_box.h"
 #include "ui/qt_text.h"
 
 namespace peruka {
 
 int MessageBox(std::string_view text, std::string_view caption, unsigned flags) {
-  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-  QPointer<QWidget> active = QApplication::activeWindow();
-  QPointer<QWidget> focus = active ? active->focusWidget() : nullptr;
+  ModalScope scope;
 
   QMessageBox box((flags & MB_ICONSTOP) ? QMessageBox::Critical : QMessageBox::NoIcon, ToQString(caption),
                   ToQString(text), QMessageBox::Ok);
@@ -24,16 +21,14 @@ int MessageBox(std::string_view text, std::string_view caption, unsigned flags) 
   box.setEscapeButton(QMessageBox::Ok);
   box.setDefaultButton(QMessageBox::Ok);
   box.winId();
-  if (active && box.windowHandle()) box.windowHandle()->setTransientParent(active->windowHandle());
+  if (scope.Active() && box.windowHandle())
+    box.windowHandle()->setTransientParent(scope.Active()->windowHandle());
   ScheduleModalBoxHook(&box);
   box.exec();
 
   // The windows that were blocked take their input again; the one that was
   // active is active again, with its focus where it was.
-  if (active) {
-    active->activateWindow();
-    if (focus) focus->setFocus(Qt::ActiveWindowFocusReason);
-  }
+  scope.Restore();
   return IDOK;
 }
 

@@ -13,4 +13,11 @@ namespace peruka {
 Word VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers);
 
+// Either Enter key (the main one or the keypad's).
+inline bool IsEnterKey(int qtKey) { return qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter; }
+// Neither Shift, Ctrl nor Alt is held.
+inline bool IsPlainKey(Qt::KeyboardModifiers modifiers) {
+  return !(modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
+}
+
 }  // namespace peruka

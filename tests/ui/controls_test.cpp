@@ -1,10 +1,4 @@
 // Labels that size themselves, the owner-drawn degree list and the buttons.
-#include "ui/button.h"
-#include "ui/combo_box.h"
-#include "ui/label.h"
-#include "ui/memo.h"
-#include "ui/virtual_keys.h"
-
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -16,7 +10,12 @@
 #include <QTest>
 #include <memory>
 
+#include "ui/button.h"
+#include "ui/combo_box.h"
 #include "ui/form.h"
+#include "ui/label.h"
+#include "ui/memo.h"
+#include "ui/virtual_keys.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {

@@ -1,4 +1,6 @@
 // "ＭＳ Ｐゴシック" resolves to IPAPGothic, and Japanese glyphs really come from it.
+#include "ui/fonts.h"
+
 #include <QApplication>
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -7,7 +9,6 @@
 #include <QStyle>
 #include <QTextLayout>
 
-#include "ui/fonts.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {

@@ -13,7 +13,7 @@
 #include "app/mainunit.h"
 #include "ui/application.h"
 #include "ui/message_form.h"
-#include "ui/modal_box_hook.h"
+#include "ui/modal_box.h"
 #include "ui/screen.h"
 
 namespace peruka::testing {

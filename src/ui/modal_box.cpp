@@ -1,8 +1,7 @@
-#include "ui/modal_box_hook.h"
+#include "ui/modal_box.h"
 
-#include <QPointer>
+#include <QApplication>
 #include <QTimer>
-#include <QWidget>
 
 namespace peruka {
 
@@ -14,6 +13,22 @@ ModalBoxHook& Hook() {
 }
 
 }  // namespace
+
+void CancelMouseCapture() {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+}
+
+ModalScope::ModalScope() {
+  CancelMouseCapture();
+  active_ = QApplication::activeWindow();
+  focus_ = active_ ? active_->focusWidget() : nullptr;
+}
+
+void ModalScope::Restore() {
+  if (!active_) return;
+  active_->activateWindow();
+  if (focus_) focus_->setFocus(Qt::ActiveWindowFocusReason);
+}
 
 ModalBoxHook SetModalBoxHook(ModalBoxHook hook) {
   ModalBoxHook previous = std::move(Hook());

@@ -53,7 +53,7 @@ FitResult Eliminate(int degree, const PowerSums& powerSums) {
       }
     }
   }
-  for (int k = 0; k <= n; ++k) result.coefficients[k] = a[k][n + 1];
+  for (int k = 0; k <= n; ++k) result.coefficients[static_cast<std::size_t>(k)] = a[k][n + 1];
   return result;
 }
 

@@ -60,21 +60,15 @@ ConvertedPoint ConvertAhead(std::string_view xText, std::string_view yText) {
 // the literal order, and an overflow anywhere is the same EOverflow. When y
 // is refused, the power sums come first, so their overflow still wins.
 void AddCoveredPoint(int n, Extended x, const ConvertedPoint& point, std::string_view yText, PowerSums& s) {
-  Extended powers[kMaxPower + 1];
-  SquareAndMultiplyPowers(x, 2 * n, powers);
-  if (!point.yConverts) {
-    for (int i = 0; i <= 2 * n; ++i) s.sums[i] = StoreDouble(s.sums[i] + powers[i]);
-    CheckStores(s.sums, 2 * n + 1);
-    ParseDecimal(yText);  // raises the conversion error
-    return;
-  }
   const Extended y = point.y;
-  for (int i = 0; i <= n; ++i) {
-    s.sums[i] = StoreDouble(s.sums[i] + powers[i]);
-    s.rhs[i] = StoreDouble(y * powers[i] + s.rhs[i]);
-  }
-  for (int i = n + 1; i <= 2 * n; ++i) s.sums[i] = StoreDouble(s.sums[i] + powers[i]);
+  const int rhsLast = point.yConverts ? n : -1;
+  Extended lower[kMaxDegree + 1];
+  VisitSquareAndMultiplyPowers(x, 2 * n, lower, [&](int i, Extended power) {
+    s.sums[i] = StoreDouble(s.sums[i] + power);
+    if (i <= rhsLast) s.rhs[i] = StoreDouble(y * power + s.rhs[i]);
+  });
   CheckStores(s.sums, 2 * n + 1);
+  if (!point.yConverts) ParseDecimal(yText);  // raises the conversion error
   CheckStores(s.rhs, n + 1);
 }
 

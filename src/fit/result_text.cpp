@@ -15,7 +15,7 @@ std::string ResultText(const FitResult& fit) {
   std::string text(kResultLead);
   for (int k = fit.degree; k >= 1; --k) {
     text += '(';
-    text += Coefficient(fit.coefficients[k]);
+    text += Coefficient(fit.coefficients[static_cast<std::size_t>(k)]);
     text += ") x^";
     text += FormatInteger(k);
     text += "\n   + ";

@@ -46,29 +46,38 @@ inline bool SquareAndMultiplyCovers(Extended x, int maxPower) {
   return IntegralBandCovers(field - kExtendedExponentBias, topBit);
 }
 
-// powers[i] = RaisePower(x, i), bit for bit, for i = 0 to maxPower, where
-// SquareAndMultiplyCovers(x, maxPower); `powers` holds maxPower + 1 values.
+// Calls visit(i, x^i) for i = 0 to maxPower in turn, where x^i is
+// RaisePower(x, i) bit for bit and SquareAndMultiplyCovers(x, maxPower).
+// `lower` receives x^0 to x^(maxPower / 2), which the squares need, so it
+// holds maxPower / 2 + 1 values.
 //
 // Left-to-right square-and-multiply reaches x^i through the exponent whose
 // bits are those of i without the last one, i / 2: it computes x^(i / 2)
 // exactly as it would on its own, squares it and, for an odd i, multiplies
-// by x. So, with x^0 = 1 and x^1 = x:
+// by x. So, with x^0 = 1 and x^1 = 1 * x = x:
 //   x^(2k) = (x^k)^2,  x^(2k+1) = x^(2k) * x,
 // each product rounded to extended: maxPower - 1 multiplications in all,
 // against up to 2 log2(i) for each power on its own.
-inline void SquareAndMultiplyPowers(Extended x, int maxPower, Extended* powers) {
+template <typename Visit>
+inline void VisitSquareAndMultiplyPowers(Extended x, int maxPower, Extended* lower, Visit visit) {
   assert(maxPower >= 0 && maxPower <= kMaxSquareAndMultiplyPower);
   assert(SquareAndMultiplyCovers(x, maxPower));
-  powers[0] = 1.0L;
-  if (maxPower == 0) return;
-  powers[1] = x;
-  int k = 1;
-  for (; 2 * k + 1 <= maxPower; ++k) {
-    const Extended even = powers[k] * powers[k];
-    powers[2 * k] = even;
-    powers[2 * k + 1] = even * x;
+  const int half = maxPower / 2;
+  lower[0] = 1.0L;
+  visit(0, 1.0L);
+  Extended previous = 1.0L;
+  for (int i = 1; i <= maxPower; ++i) {
+    const Extended power = (i & 1) ? previous * x : lower[i / 2] * lower[i / 2];
+    visit(i, power);
+    if (i <= half) lower[i] = power;
+    previous = power;
   }
-  if (2 * k == maxPower) powers[2 * k] = powers[k] * powers[k];
+}
+
+// powers[i] = RaisePower(x, i), bit for bit, for i = 0 to maxPower, where
+// SquareAndMultiplyCovers(x, maxPower); `powers` holds maxPower + 1 values.
+inline void SquareAndMultiplyPowers(Extended x, int maxPower, Extended* powers) {
+  VisitSquareAndMultiplyPowers(x, maxPower, powers, [powers](int i, Extended power) { powers[i] = power; });
 }
 
 }  // namespace peruka

@@ -1,8 +1,8 @@
 #include "app/mainunit.h"
 
+#include "fit/column.h"
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
-#include "fit/line_list.h"
 #include "fit/result_text.h"
 #include "text/numeric_text.h"
 #include "ui/message_form.h"
@@ -13,17 +13,13 @@ TMainForm* MainForm = nullptr;
 
 namespace {
 
-// A column box as the check and the fitting see it: its lines, read whole.
-class MemoColumn final : public LineList {
- public:
-  explicit MemoColumn(TMemoStrings& lines) : lines_(lines) {}
-  std::size_t Count() const override { return static_cast<std::size_t>(lines_.Count()); }
-  std::string Line(std::size_t i) const override { return lines_.Get(static_cast<int>(i)); }
-  void Replace(std::size_t i, std::string_view text) override { lines_.Put(static_cast<int>(i), text); }
+// A column box's lines, each read and converted once.
+Column Snapshot(const TMemo& box) { return Column::FromLines(box.Lines()->GetAll()); }
 
- private:
-  TMemoStrings& lines_;
-};
+// Puts the lines the check trimmed back into their box, in one batch.
+void WriteBackTrimmed(TMemo& box, const Column& column) {
+  for (const std::size_t i : column.TrimmedLines()) box.Lines()->Put(static_cast<int>(i), column[i]);
+}
 
 }  // namespace
 
@@ -123,17 +119,22 @@ void TMainForm::DataKeyUp(TObject*, Word& Key, TShiftState) {
 }
 
 void TMainForm::CalcBtnClick(TObject*) {
-  MemoColumn x(*XData->Lines());
-  MemoColumn y(*YData->Lines());
-  // The count as checked: trimming may empty a last line of blanks, which
-  // then no longer counts in the box, but it is still a point to refuse.
-  const std::size_t points = x.Count();
+  // The check and the fit work on one snapshot of the boxes: a last line of
+  // blanks that the trimming empties stops counting in its box, but it is
+  // still a point of the snapshot, refused as an empty text.
+  Column x = Snapshot(*XData);
+  Column y = Snapshot(*YData);
   const ColumnCheck check = CheckColumns(x, y);
+  WriteBackTrimmed(*XData, x);
+  WriteBackTrimmed(*YData, y);
   if (check != ColumnCheck::Ok) {
     ShowNotice(NoticeText(check));
     return;
   }
-  const FitResult fit = FitPolynomial(Jisuu->ItemIndex(), x, y, points);
+  ShowResult(FitPolynomial(Jisuu->ItemIndex(), x, y));
+}
+
+void TMainForm::ShowResult(const FitResult& fit) {
   Answer->SetCaption(kResultLead);
   // An overflow on the elimination's very last store surfaces only here,
   // when the first coefficient is taken: the label then reads "y = ".

@@ -10,6 +10,8 @@
 
 namespace peruka {
 
+struct FitResult;
+
 class TMainForm : public TForm {
  public:
   explicit TMainForm(TComponent* owner);
@@ -36,6 +38,10 @@ class TMainForm : public TForm {
   void DataKeyUp(TObject* Sender, Word& Key, TShiftState Shift);
   // Checks the columns, fits the polynomial and shows it.
   void CalcBtnClick(TObject* Sender);
+
+ private:
+  // Writes the result into the label and fits the window's height to it.
+  void ShowResult(const FitResult& fit);
 };
 
 // The main window, set by the application object before the window's

@@ -15,7 +15,7 @@
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
-#include "fit/text_lines.h"
+#include "fit/column.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
 #include "ui/qt_text.h"
@@ -446,7 +446,7 @@ TEST_F(MainFormTest, DegreeTwentyFitShowsTwentyOneLines) {
   const std::string answer = AnswerText();
   // The window shows exactly the fitting's own text for these columns.
   const FitResult fit =
-      FitPolynomial(19, TextLines::FromText(FromQString(x)), TextLines::FromText(FromQString(y)));
+      FitPolynomial(19, Column::Copying(FromQString(x)), Column::Copying(FromQString(y)));
   EXPECT_EQ(answer, Utf8(ResultText(fit)));
   const QStringList lines = QString::fromStdString(answer).split(u'\n');
   ASSERT_EQ(lines.size(), 21);

@@ -7,7 +7,7 @@ bash scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc 2>/dev/null || echo 2)
 for preset in release sanitize; do
-  cmake --preset "$preset"
+  cmake --preset "$preset" -DPERUKA_WARNINGS_AS_ERRORS=ON
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done

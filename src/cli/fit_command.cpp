@@ -17,10 +17,7 @@
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
 #include "text/shift_jis.h"
-
-#ifndef PERUKA_VERSION
-#define PERUKA_VERSION "unknown"
-#endif
+#include "version.h"
 
 namespace peruka::cli {
 
@@ -109,7 +106,7 @@ bool AnswerInformation(const std::vector<std::string>& args, std::FILE* out) {
     }
     if (arg == "--version") version = true;
   }
-  if (version) Write(out, std::string(kProgram) + " " + PERUKA_VERSION + "\n");
+  if (version) Write(out, std::string(kProgram) + " " + std::string(kVersion) + "\n");
   return version;
 }
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "numeric/exceptions.h"
+#include "numeric/faults.h"
 #include "numeric/locale_mark.h"
 #include "numeric/power_of_ten.h"
 #include "numeric/runtime_messages.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "numeric/exceptions.h"
+#include "numeric/faults.h"
 #include "numeric/math_error.h"
 
 namespace peruka {

@@ -42,7 +42,7 @@ inline bool SquareAndMultiplyCovers(Extended x, int maxPower) {
   const int field = ExponentField(x);
   if (field == 0 || field == kExtendedExponentAllOnes) return false;
   // The narrowest band is that of the largest exponent.
-  const int topBit = maxPower == 0 ? 0 : std::bit_width(static_cast<unsigned>(maxPower)) - 1;
+  const int topBit = maxPower == 0 ? 0 : static_cast<int>(std::bit_width(static_cast<unsigned>(maxPower))) - 1;
   return IntegralBandCovers(field - kExtendedExponentBias, topBit);
 }
 

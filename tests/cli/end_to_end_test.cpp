@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "command_runner.h"
+#include "version.h"
 
 extern char** environ;
 
@@ -114,7 +115,7 @@ TEST_F(Binary, UsageAndFileErrors) {
 TEST_F(Binary, VersionAndHelp) {
   const ProcessRun version = Run({"--version"}, "");
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, std::string("peruka-fit ") + PERUKA_VERSION + "\n");
+  EXPECT_EQ(version.out, "peruka-fit " + std::string(kVersion) + "\n");
   const ProcessRun help = Run({"--help"}, "");
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out, cli::HelpText());

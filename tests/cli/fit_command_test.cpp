@@ -6,6 +6,7 @@
 
 #include "command_runner.h"
 #include "numeric/locale_mark.h"
+#include "version.h"
 
 namespace peruka::testing {
 namespace {
@@ -26,6 +27,9 @@ struct ColumnCase {
   std::string out;
   std::string err;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.name; }
 
 const std::string kLong4999 = "1" + std::string(4999, '0');  // 10^4999: beyond the extended range
 const std::string kSmallDigits = "0." + std::string(4934, '1');
@@ -222,6 +226,9 @@ struct PairsCase {
   std::string err;
 };
 
+// Failures name the case, not its bytes.
+void PrintTo(const PairsCase& c, std::ostream* os) { *os << c.name; }
+
 std::vector<PairsCase> PairsCases() {
   const std::string noSeparator = ": no tab or comma between x and y\n";
   return {
@@ -336,6 +343,9 @@ struct UsageCase {
   std::vector<std::string> args;
   std::string message;  // after "peruka-fit: "
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 
 std::vector<UsageCase> UsageCases() {
   return {
@@ -467,7 +477,7 @@ TEST_F(CommandTest, HelpWinsOverEverythingElse) {
 TEST_F(CommandTest, VersionPrintsNameAndVersion) {
   const CommandRun run = RunCommand({"--version"});
   EXPECT_EQ(run.status, kExitSuccess);
-  EXPECT_EQ(run.out, std::string("peruka-fit ") + PERUKA_VERSION + "\n");
+  EXPECT_EQ(run.out, "peruka-fit " + std::string(kVersion) + "\n");
   EXPECT_EQ(run.err, "");
 }
 

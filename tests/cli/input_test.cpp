@@ -31,6 +31,15 @@ struct PairsSplitCase {
   std::vector<std::string> y;
 };
 
+void PrintTo(const PairsSplitCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(c.text) << " mark '" << c.mark << "'";
+}
+
+// Rows are named by their place in the table, the same in every build.
+std::string RowName(const ::testing::TestParamInfo<PairsSplitCase>& info) {
+  return "Row" + std::to_string(info.index);
+}
+
 class PairsSplit : public ::testing::TestWithParam<PairsSplitCase> {};
 
 TEST_P(PairsSplit, CutsEachLineAtItsFirstSeparator) {
@@ -54,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PairsSplitCase{"1,5\t2\n1,5\n", ',', 2, {"1,5"}, {"2"}},
                       PairsSplitCase{
                           std::string("\0\t\0\n", 4), '.', 0, {std::string(1, '\0')}, {std::string(1, '\0')}},
-                      PairsSplitCase{"1\t2\r", '.', 0, {"1"}, {"2\r"}}));
+                      PairsSplitCase{"1\t2\r", '.', 0, {"1"}, {"2\r"}}),
+    RowName);
 
 TEST(PairSeparator, TabFirstThenCommaUnlessTheMarkIsAComma) {
   EXPECT_EQ(PairSeparator("1,5\t2", '.'), 3u);
@@ -69,6 +79,14 @@ struct ConversionCase {
   bool shiftJis;
   std::string columnText;
 };
+
+void PrintTo(const ConversionCase& c, std::ostream* os) {
+  *os << ::testing::PrintToString(c.input) << (c.shiftJis ? " as Shift-JIS" : " as UTF-8");
+}
+
+std::string ConversionRowName(const ::testing::TestParamInfo<ConversionCase>& info) {
+  return "Row" + std::to_string(info.index);
+}
 
 class ColumnTextConversion : public ::testing::TestWithParam<ConversionCase> {};
 
@@ -91,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{"1\xEF\xBB\xBF\n", false, "1?\n"},  // only at the start
                       ConversionCase{"\xEF\xBB\xBF\n", true, "\xEF\xBB\xBF\n"},
                       ConversionCase{"\x82\x50\xFF\n", true, "\x82\x50\xFF\n"},  // Shift-JIS as it is
-                      ConversionCase{std::string("\0\xC3\xA9\0", 4), false, std::string("\0?\0", 3)}));
+                      ConversionCase{std::string("\0\xC3\xA9\0", 4), false, std::string("\0?\0", 3)}),
+    ConversionRowName);
 
 class InputFiles : public CommandTest {};
 

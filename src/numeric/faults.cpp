@@ -1,4 +1,4 @@
-#include "numeric/exceptions.h"
+#include "numeric/faults.h"
 
 #include <cstdio>
 

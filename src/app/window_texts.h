@@ -1,0 +1,60 @@
+// Every Japanese text of the main window, in one table: the Shift-JIS bytes
+// the window uses, with the same text in UTF-8 beside them (a test converts
+// each twin and requires the bytes).
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace peruka {
+
+enum class WindowText { Title, XHeading, YHeading, ClearCaption, CalcCaption, DegreeName, ResultName };
+
+struct TextTwin {
+  std::string_view shiftJis;
+  std::u8string_view utf8;
+};
+
+struct WindowTextEntry {
+  WindowText id;
+  TextTwin text;
+};
+
+inline constexpr WindowTextEntry kWindowTexts[] = {
+    // the window title and the application title
+    {WindowText::Title, {"\x83\x79\x83\x8B\x83\x4A", u8"ペルカ"}},
+    // the heading of the x column
+    {WindowText::XHeading, {"\x82\x77\x82\xCC\x92\x6C\x81\x46", u8"Ｘの値："}},
+    // the heading of the y column
+    {WindowText::YHeading, {"\x82\x78\x82\xCC\x92\x6C\x81\x46", u8"Ｙの値："}},
+    // the clear button
+    {WindowText::ClearCaption, {"\x83\x66\x81\x5B\x83\x5E\x8D\xED\x8F\x9C", u8"データ削除"}},
+    // the calculate button
+    {WindowText::CalcCaption, {"\x8C\x76\x8E\x5A\x8E\xC0\x8D\x73", u8"計算実行"}},
+    // the degree list, for screen readers
+    {WindowText::DegreeName, {"\x8E\x9F\x90\x94", u8"次数"}},
+    // the result label while it is empty, for screen readers
+    {WindowText::ResultName, {"\x8C\x76\x8E\x5A\x8C\x8B\x89\xCA", u8"計算結果"}},
+};
+
+// The degree list's items, "１次" to "２０次".
+inline constexpr std::array<TextTwin, 20> kDegreeItems = {{
+    {"\x82\x50\x8E\x9F", u8"１次"},           {"\x82\x51\x8E\x9F", u8"２次"},
+    {"\x82\x52\x8E\x9F", u8"３次"},           {"\x82\x53\x8E\x9F", u8"４次"},
+    {"\x82\x54\x8E\x9F", u8"５次"},           {"\x82\x55\x8E\x9F", u8"６次"},
+    {"\x82\x56\x8E\x9F", u8"７次"},           {"\x82\x57\x8E\x9F", u8"８次"},
+    {"\x82\x58\x8E\x9F", u8"９次"},           {"\x82\x50\x82\x4F\x8E\x9F", u8"１０次"},
+    {"\x82\x50\x82\x50\x8E\x9F", u8"１１次"}, {"\x82\x50\x82\x51\x8E\x9F", u8"１２次"},
+    {"\x82\x50\x82\x52\x8E\x9F", u8"１３次"}, {"\x82\x50\x82\x53\x8E\x9F", u8"１４次"},
+    {"\x82\x50\x82\x54\x8E\x9F", u8"１５次"}, {"\x82\x50\x82\x55\x8E\x9F", u8"１６次"},
+    {"\x82\x50\x82\x56\x8E\x9F", u8"１７次"}, {"\x82\x50\x82\x57\x8E\x9F", u8"１８次"},
+    {"\x82\x50\x82\x58\x8E\x9F", u8"１９次"}, {"\x82\x51\x82\x4F\x8E\x9F", u8"２０次"},
+}};
+
+constexpr std::string_view TextOf(WindowText id) {
+  for (const WindowTextEntry& entry : kWindowTexts)
+    if (entry.id == id) return entry.text.shiftJis;
+  return {};
+}
+
+}  // namespace peruka

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "numeric/exceptions.h"
+#include "numeric/faults.h"
 #include "numeric/extended.h"
 
 namespace peruka {

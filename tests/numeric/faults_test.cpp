@@ -6,7 +6,7 @@
 #include <string>
 #include <typeinfo>
 
-#include "numeric/exceptions.h"
+#include "numeric/faults.h"
 #include "numeric/runtime_messages.h"
 #include "text/shift_jis.h"
 

@@ -7,6 +7,7 @@
 
 #include "cli/input_text.h"
 #include "cli/pairs.h"
+#include "column_lines.h"
 #include "command_runner.h"
 
 namespace peruka::testing {
@@ -16,12 +17,6 @@ using cli::InputText;
 using cli::PairSeparator;
 using cli::SplitPairs;
 using cli::ToColumnText;
-
-std::vector<std::string> Lines(const Column& column) {
-  std::vector<std::string> all;
-  for (std::size_t i = 0; i < column.Count(); ++i) all.emplace_back(column[i]);
-  return all;
-}
 
 struct PairsSplitCase {
   std::string text;
@@ -47,8 +42,8 @@ TEST_P(PairsSplit, CutsEachLineAtItsFirstSeparator) {
   Column x;
   Column y;
   EXPECT_EQ(SplitPairs(c.text, c.mark, x, y), c.badLine);
-  EXPECT_EQ(Lines(x), c.x);
-  EXPECT_EQ(Lines(y), c.y);
+  EXPECT_EQ(AllLines(x), c.x);
+  EXPECT_EQ(AllLines(y), c.y);
 }
 
 INSTANTIATE_TEST_SUITE_P(

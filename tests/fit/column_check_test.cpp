@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "column_lines.h"
 #include "fit/fit_polynomial.h"
 #include "numeric/decimal_parse.h"
 #include "numeric/exceptions.h"
@@ -16,11 +17,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines AllLines(const Column& column) {
-  Lines all;
-  for (std::size_t i = 0; i < column.Count(); ++i) all.emplace_back(column[i]);
-  return all;
-}
+using testing::AllLines;
 
 TEST(CheckColumns, NoticeTexts) {
   EXPECT_EQ(NoticeText(ColumnCheck::CountsDiffer), Utf8ToShiftJis("xとyのデータ数が違うよ(･･､)"));

@@ -7,16 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "column_lines.h"
+
 namespace peruka {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines AllLines(const Column& column) {
-  Lines all;
-  for (std::size_t i = 0; i < column.Count(); ++i) all.emplace_back(column[i]);
-  return all;
-}
+using testing::AllLines;
 
 TEST(Column, Splitting) {
   struct Row {

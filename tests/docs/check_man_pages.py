@@ -65,8 +65,8 @@ def help_lists(peruka_fit):
             if match:
                 statuses.add(match.group(1))
         elif re.match(r"\s{2,6}-", line):
-            spec = re.split(r"\s{2,}", line.strip())[0]
-            options.update(OPTION.findall(spec))
+            names = re.split(r"\s{2,}", line.strip())[0]
+            options.update(OPTION.findall(names))
     if not options or not statuses:
         sys.exit(f"no options or no exit statuses found in {peruka_fit} --help")
     return options, statuses

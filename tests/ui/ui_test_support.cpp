@@ -26,26 +26,37 @@ std::vector<std::string> BoxWatcher::Texts() const {
   return texts;
 }
 
-void BoxWatcher::Handle(QWidget* box) {
+namespace {
+
+// What a modal box shows, and its OK button.
+BoxSeen Describe(QWidget* box, QAbstractButton** ok) {
   BoxSeen seen{BoxSeen::kMessageBox, box->windowTitle().toStdString(), "", QMessageBox::NoIcon, 0, false};
-  if (MainForm && MainForm->Widget())
-    seen.mainWindowBlocked = MainForm->Widget()->isEnabled() && QApplication::activeModalWidget() == box;
-  QAbstractButton* ok = nullptr;
+  *ok = nullptr;
   if (auto* messageBox = qobject_cast<QMessageBox*>(box)) {
     seen.text = messageBox->text().toStdString();
     seen.icon = messageBox->icon();
     seen.buttons = static_cast<int>(messageBox->buttons().size());
-    ok = messageBox->button(QMessageBox::Ok);
+    *ok = messageBox->button(QMessageBox::Ok);
   } else {
     seen.kind = BoxSeen::kNotice;
     auto* form = dynamic_cast<TMessageForm*>(TControl::FromWidget(box));
     EXPECT_NE(form, nullptr) << "a modal box that is neither a message box nor a notice";
     if (form) {
       seen.text = Utf8(form->Message->Caption());
-      ok = form->OK->Button();
+      *ok = form->OK->Button();
     }
     seen.buttons = static_cast<int>(box->findChildren<QPushButton*>().size());
   }
+  return seen;
+}
+
+}  // namespace
+
+void BoxWatcher::Handle(QWidget* box) {
+  QAbstractButton* ok = nullptr;
+  BoxSeen seen = Describe(box, &ok);
+  if (MainForm && MainForm->Widget())
+    seen.mainWindowBlocked = MainForm->Widget()->isEnabled() && QApplication::activeModalWidget() == box;
   seen_.push_back(seen);
   if (check_) check_(box);
   QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
@@ -70,6 +81,14 @@ void BoxWatcher::Handle(QWidget* box) {
 }
 
 void MainFormTest::SetUp() {
+  // A box that no BoxWatcher expects fails the test and is closed, so that
+  // the test ends instead of waiting on the box.
+  previousHook_ = SetModalBoxHook([](QWidget* box) {
+    QAbstractButton* ok = nullptr;
+    const BoxSeen seen = Describe(box, &ok);
+    ADD_FAILURE() << "an unexpected modal box \"" << seen.title << "\": " << seen.text;
+    box->close();
+  });
   delete Application;
   Application = new TApplication(nullptr);
   Application->Initialize();
@@ -87,6 +106,7 @@ void MainFormTest::TearDown() {
   Application = new TApplication(nullptr);
   MainForm = nullptr;
   form_ = nullptr;
+  SetModalBoxHook(std::move(previousHook_));
 }
 
 void MainFormTest::Type(const QString& text, QWidget* target) {

@@ -59,7 +59,9 @@ class BoxWatcher {
 };
 
 // A fresh application object with the main window created and shown, as the
-// entry point does it (without running the loop: the test drives events).
+// entry point does it (without running the loop: the test drives events). A
+// modal box that no BoxWatcher expects fails the test, with its title and
+// text, and is closed.
 class MainFormTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -83,6 +85,9 @@ class MainFormTest : public ::testing::Test {
   void SetColumns(const QString& x, const QString& y);
 
   TMainForm* form_ = nullptr;
+
+ private:
+  ModalBoxHook previousHook_;
 };
 
 }  // namespace peruka::testing

@@ -31,7 +31,7 @@ struct Options {
   bool pairs = false;
   std::string pairsFile;
   bool shiftJis = false;
-  std::optional<char> decimalMark;
+  char decimalMark = '.';  // whatever the locale: data files are written with "."
   std::vector<std::string> files;
 };
 
@@ -85,14 +85,20 @@ int ParseDegree(const std::string& text) {
   return value;
 }
 
-// The mark is given in UTF-8, like every argument, and must be one byte in
-// Shift-JIS that is neither a blank nor a control byte.
+// The mark is one printable ASCII byte that cannot be part of a number's
+// other syntax: no digit, sign, exponent letter or blank. Anything else
+// (a control byte, a byte of a longer UTF-8 character) is refused.
 char ParseDecimalMark(const std::string& text) {
-  const std::string mark = Utf8ToShiftJis(text);
-  const auto byte = mark.size() == 1 ? static_cast<unsigned char>(mark[0]) : 0;
-  if (byte <= 0x20 || byte == 0x7F || (mark == "?" && text != "?"))
-    throw UsageError{"the decimal mark must be one single-byte character, not " + Quoted(text)};
-  return mark[0];
+  const auto byte = text.size() == 1 ? static_cast<unsigned char>(text[0]) : 0;
+  const bool printable = byte > 0x20 && byte < 0x7F;
+  const bool partOfNumbers =
+      (byte >= '0' && byte <= '9') || byte == '+' || byte == '-' || byte == 'e' || byte == 'E';
+  if (!printable || partOfNumbers)
+    throw UsageError{
+        "the decimal mark must be one ASCII character other than a digit, '+', '-', 'e', 'E', a blank "
+        "or a control character, not " +
+        Quoted(text)};
+  return static_cast<char>(byte);
 }
 
 // Returns true when --help or --version was asked for (and answered).
@@ -169,9 +175,7 @@ std::string DisplayName(const std::string& name) {
 // Sets the decimal mark for one run and puts the previous one back.
 class DecimalMarkScope {
  public:
-  explicit DecimalMarkScope(std::optional<char> mark) : previous_(LocaleDecimalMark()) {
-    if (mark) SetLocaleDecimalMark(*mark);
-  }
+  explicit DecimalMarkScope(char mark) : previous_(LocaleDecimalMark()) { SetLocaleDecimalMark(mark); }
   ~DecimalMarkScope() { SetLocaleDecimalMark(previous_); }
   DecimalMarkScope(const DecimalMarkScope&) = delete;
   DecimalMarkScope& operator=(const DecimalMarkScope&) = delete;
@@ -264,7 +268,14 @@ exactly as the calculator window's calculate button does.
                         A line without a separator, an empty one included, is
                         an error.
       --sjis            the input is Shift-JIS (code page 932), not UTF-8
-      --decimal-mark C  use C as the decimal mark instead of the locale's
+      --decimal-mark C  use C as the decimal mark (default ".", whatever the
+                        locale). C is one ASCII character other than a digit,
+                        "+", "-", "e", "E", a blank or a control character.
+                        With any mark but ".", such as ",", the character rule
+                        admits whole numbers only, as the window does in a
+                        locale with such a mark: a value holding "," is
+                        refused by the rule, and one holding "." by the
+                        conversion.
   -h, --help            show this help and exit
       --version         show the version and exit
       --                end of options

@@ -5,11 +5,9 @@
 
 #include "cli/fit_command.h"
 #include "numeric/extended.h"
-#include "numeric/locale_mark.h"
 
 int main(int argc, char** argv) {
   peruka::EnsureExtendedPrecision();
-  peruka::LoadLocaleSettings();
   // Reports can come by the million (two per x of zero): buffer them; the
   // command flushes them before it writes the result.
   static char errorBuffer[1 << 16];

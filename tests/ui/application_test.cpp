@@ -50,9 +50,13 @@ TEST_F(ApplicationTest, TitleKeepsAtMost255Bytes) {
 }
 
 struct ErrorText {
+  const char* name;
   const char* message;
   const char* shown;
 };
+void PrintTo(const ErrorText& c, std::ostream* os) {
+  *os << Quoted(c.message) << " shown as " << Quoted(c.shown);
+}
 
 class ErrorDisplayTest : public ApplicationTest, public ::testing::WithParamInterface<ErrorText> {};
 
@@ -68,8 +72,10 @@ TEST_P(ErrorDisplayTest, ShowsTheMessageAndAFullStop) {
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, ErrorDisplayTest,
-    ::testing::Values(ErrorText{"浮動小数点ｴﾗｰ: ｾﾞﾛによる除算", "浮動小数点ｴﾗｰ: ｾﾞﾛによる除算."},
-                      ErrorText{"done.", "done.."}, ErrorText{"", "."}, ErrorText{"a & <b>", "a & <b>."}));
+    ::testing::Values(ErrorText{"Japanese", "浮動小数点ｴﾗｰ: ｾﾞﾛによる除算", "浮動小数点ｴﾗｰ: ｾﾞﾛによる除算."},
+                      ErrorText{"EndsInAFullStop", "done.", "done.."}, ErrorText{"Empty", "", "."},
+                      ErrorText{"MarkupCharacters", "a & <b>", "a & <b>."}),
+    RowName());
 
 TEST_F(ApplicationTest, EAbortShowsNothing) {
   BoxWatcher boxes;

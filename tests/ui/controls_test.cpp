@@ -33,10 +33,14 @@ class ControlsTest : public ::testing::Test {
 };
 
 struct LabelCase {
+  const char* name;
   const char* caption;
   const char* sameWidthAs;  // measured without the rules
   int lines;
 };
+void PrintTo(const LabelCase& c, std::ostream* os) {
+  *os << Quoted(c.caption) << ": as wide as " << Quoted(c.sameWidthAs) << ", " << c.lines << " line(s)";
+}
 
 class LabelSizeTest : public ControlsTest, public ::testing::WithParamInterface<LabelCase> {};
 
@@ -53,12 +57,15 @@ TEST_P(LabelSizeTest, AutoSizeMeasuresTheCaption) {
   EXPECT_EQ(label->Top(), 20);
 }
 
-INSTANTIATE_TEST_SUITE_P(Captions, LabelSizeTest,
-                         ::testing::Values(LabelCase{"Ｘの値：", "Ｘの値：", 1}, LabelCase{"", " ", 1},
-                                           LabelCase{"&", " ", 1}, LabelCase{"a\nb", "a", 2},
-                                           LabelCase{"ab\ncdef\ng", "cdef", 3}, LabelCase{"a\r\nb", "a", 2},
-                                           LabelCase{"&&", "&", 1}, LabelCase{"&x", "x", 1},
-                                           LabelCase{"a&&b&c", "a&bc", 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Captions, LabelSizeTest,
+    ::testing::Values(LabelCase{"FullWidth", "Ｘの値：", "Ｘの値：", 1}, LabelCase{"Empty", "", " ", 1},
+                      LabelCase{"LoneAmpersand", "&", " ", 1}, LabelCase{"TwoLines", "a\nb", "a", 2},
+                      LabelCase{"WidestLine", "ab\ncdef\ng", "cdef", 3},
+                      LabelCase{"CarriageReturnLineFeed", "a\r\nb", "a", 2},
+                      LabelCase{"DoubledAmpersand", "&&", "&", 1}, LabelCase{"Accelerator", "&x", "x", 1},
+                      LabelCase{"MixedAmpersands", "a&&b&c", "a&bc", 1}),
+    RowName());
 
 TEST_F(ControlsTest, LabelWithoutAutoSizeKeepsItsSizeAndEqualCaptionDoesNothing) {
   auto* label = new TLabel(form_.get());

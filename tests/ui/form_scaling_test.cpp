@@ -13,6 +13,10 @@ namespace {
 struct MulDivCase {
   int a, b, c, result;
 };
+void PrintTo(const MulDivCase& c, std::ostream* os) {
+  *os << "MulDiv(" << c.a << ", " << c.b << ", " << c.c << ") = " << c.result;
+}
+std::string Signed(int value) { return value < 0 ? "Minus" + std::to_string(-value) : std::to_string(value); }
 
 class MulDivTest : public ::testing::TestWithParam<MulDivCase> {};
 
@@ -28,7 +32,11 @@ INSTANTIATE_TEST_SUITE_P(Values, MulDivTest,
                                            MulDivCase{-5, 1, 2, -3}, MulDivCase{7, -1, 2, -4},
                                            MulDivCase{273, 13, 15, 237}, MulDivCase{360, 12, 15, 288},
                                            MulDivCase{273, 12, 15, 218}, MulDivCase{9, 96, 72, 12},
-                                           MulDivCase{8, 7, 4, 14}, MulDivCase{10, 7, 4, 18}));
+                                           MulDivCase{8, 7, 4, 14}, MulDivCase{10, 7, 4, 18}),
+                         [](const auto& info) {
+                           const MulDivCase& c = info.param;
+                           return Signed(c.a) + "Times" + Signed(c.b) + "Over" + Signed(c.c);
+                         });
 
 TEST(DefinitionScale, FontHeightFollowsThePixelsPerInch) {
   EXPECT_EQ(ScaledFontHeight(-15, 120, 120), -15);

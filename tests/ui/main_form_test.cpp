@@ -12,10 +12,10 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "fit/column.h"
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
-#include "fit/column.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
 #include "ui/qt_text.h"
@@ -216,9 +216,13 @@ TEST_F(MainFormTest, TheNextEntryIsVisibleAfterEnter) {
 }
 
 struct EntryCase {
+  const char* name;
   const char* typed;
   bool accepted;
 };
+void PrintTo(const EntryCase& c, std::ostream* os) {
+  *os << Quoted(c.typed) << (c.accepted ? " is taken" : " is dropped");
+}
 
 class EntryBoxTest : public MainFormTest, public ::testing::WithParamInterface<EntryCase> {};
 
@@ -238,14 +242,17 @@ TEST_P(EntryBoxTest, AcceptsWhatTheRulePassesAndDropsTheRestSilently) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, EntryBoxTest,
-                         ::testing::Values(EntryCase{"12", true}, EntryCase{"-3.25", true},
-                                           EntryCase{".5", true}, EntryCase{"5.", true}, EntryCase{"-", true},
-                                           EntryCase{".", true}, EntryCase{"-.", true}, EntryCase{"", false},
-                                           EntryCase{"abc", false}, EntryCase{" 5", false},
-                                           EntryCase{"1.2.3", false}, EntryCase{"1-2", false},
-                                           EntryCase{"+1", false}, EntryCase{"1e5", false},
-                                           EntryCase{"1,5", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Entries, EntryBoxTest,
+    ::testing::Values(EntryCase{"Integer", "12", true}, EntryCase{"NegativeDecimal", "-3.25", true},
+                      EntryCase{"LeadingPoint", ".5", true}, EntryCase{"TrailingPoint", "5.", true},
+                      EntryCase{"LoneMinus", "-", true}, EntryCase{"LonePoint", ".", true},
+                      EntryCase{"MinusPoint", "-.", true}, EntryCase{"Empty", "", false},
+                      EntryCase{"Letters", "abc", false}, EntryCase{"LeadingBlank", " 5", false},
+                      EntryCase{"TwoPoints", "1.2.3", false}, EntryCase{"InnerMinus", "1-2", false},
+                      EntryCase{"Plus", "+1", false}, EntryCase{"Exponent", "1e5", false},
+                      EntryCase{"Comma", "1,5", false}),
+    RowName());
 
 TEST_F(MainFormTest, EnterWithTheCaretAtTheStartTakesNothingAndClearsTheEntry) {
   Type("123");
@@ -445,8 +452,7 @@ TEST_F(MainFormTest, DegreeTwentyFitShowsTwentyOneLines) {
   EXPECT_TRUE(boxes.Seen().empty());
   const std::string answer = AnswerText();
   // The window shows exactly the fitting's own text for these columns.
-  const FitResult fit =
-      FitPolynomial(19, Column::Copying(FromQString(x)), Column::Copying(FromQString(y)));
+  const FitResult fit = FitPolynomial(19, Column::Copying(FromQString(x)), Column::Copying(FromQString(y)));
   EXPECT_EQ(answer, Utf8(ResultText(fit)));
   const QStringList lines = QString::fromStdString(answer).split(u'\n');
   ASSERT_EQ(lines.size(), 21);
@@ -474,6 +480,10 @@ struct NoticeCase {
   const char* notice;
   const char* xAfter;  // the x column afterwards
 };
+void PrintTo(const NoticeCase& c, std::ostream* os) {
+  *os << "x " << Quoted(c.x) << ", y " << Quoted(c.y) << ": " << Quoted(c.notice) << ", x afterwards "
+      << Quoted(c.xAfter);
+}
 
 class NoticeFromCalcTest : public MainFormTest, public ::testing::WithParamInterface<NoticeCase> {};
 
@@ -506,7 +516,7 @@ INSTANTIATE_TEST_SUITE_P(Notices, NoticeFromCalcTest,
                                                       "xとyのデータ数が違うよ(･･､)", "\r\n"},
                                            NoticeCase{"NotNumeric", " 1\n2,5", "1\n1e3",
                                                       "数字じゃないデータがあるよ(･･､)", "1\r\n2,5"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 struct ErrorCase {
   const char* name;
@@ -516,6 +526,10 @@ struct ErrorCase {
   const char* message;  // as shown, the full stop included
   bool labelReadsLead;  // the one late overflow
 };
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+  *os << "x " << Quoted(c.x) << ", y " << Quoted(c.y) << ", degree " << c.itemIndex + 1 << ": "
+      << Quoted(c.message);
+}
 
 class ErrorFromCalcTest : public MainFormTest, public ::testing::WithParamInterface<ErrorCase> {};
 
@@ -583,7 +597,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"Overflow", "100000000", "1", 19, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", false},
         ErrorCase{"ValueBeyondDouble", kBeyondDouble, "1", 0, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", false},
         ErrorCase{"LateOverflow", "1\n2", kLateOverflowY, 0, "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MainFormTest, ABoxBlocksTheMainWindowWhileItIsUp) {
   BoxWatcher boxes;

@@ -35,10 +35,12 @@ class MemoTest : public ::testing::Test {
 };
 
 struct CountCase {
+  const char* name;
   const char* text;
   int count;
   std::vector<std::string> lines;
 };
+void PrintTo(const CountCase& c, std::ostream* os) { *os << Quoted(c.text) << ": " << c.count << " line(s)"; }
 
 class MemoCountTest : public MemoTest, public ::testing::WithParamInterface<CountCase> {};
 
@@ -54,18 +56,25 @@ TEST_P(MemoCountTest, CountsLinesWithoutAnEmptyLastLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, MemoCountTest,
-                         ::testing::Values(CountCase{"", 0, {}}, CountCase{"1.5", 1, {"1.5"}},
-                                           CountCase{"1.5\r\n", 1, {"1.5"}},
-                                           CountCase{"1\r\n\r\n", 2, {"1", ""}},
-                                           CountCase{"\r\n1", 2, {"", "1"}}, CountCase{"\r\n", 1, {""}},
-                                           CountCase{"1\r\n\r\n2", 3, {"1", "", "2"}},
-                                           CountCase{"a b\r\n c ", 2, {"a b", " c "}}));
+                         ::testing::Values(CountCase{"Empty", "", 0, {}},
+                                           CountCase{"OneLine", "1.5", 1, {"1.5"}},
+                                           CountCase{"OneLineAndABreak", "1.5\r\n", 1, {"1.5"}},
+                                           CountCase{"EmptySecondLine", "1\r\n\r\n", 2, {"1", ""}},
+                                           CountCase{"EmptyFirstLine", "\r\n1", 2, {"", "1"}},
+                                           CountCase{"ABreakAlone", "\r\n", 1, {""}},
+                                           CountCase{"EmptyLineBetween", "1\r\n\r\n2", 3, {"1", "", "2"}},
+                                           CountCase{"Blanks", "a b\r\n c ", 2, {"a b", " c "}}),
+                         RowName());
 
 struct AppendCase {
+  const char* name;
   const char* before;
   const char* added;
   const char* after;
 };
+void PrintTo(const AppendCase& c, std::ostream* os) {
+  *os << Quoted(c.before) << " + " << Quoted(c.added) << " = " << Quoted(c.after);
+}
 
 class MemoAppendTest : public MemoTest, public ::testing::WithParamInterface<AppendCase> {};
 
@@ -80,11 +89,12 @@ TEST_P(MemoAppendTest, AppendFollowsTheLineBreakRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, MemoAppendTest,
-                         ::testing::Values(AppendCase{"", "1.5", "1.5\r\n"},
-                                           AppendCase{"1\r\n", "2", "1\r\n2\r\n"},
-                                           AppendCase{"1", "2", "1\r\n2"},
-                                           AppendCase{"1\r\n\r\n", "3", "1\r\n\r\n3\r\n"},
-                                           AppendCase{"\r\n1", "2", "\r\n1\r\n2"}));
+                         ::testing::Values(AppendCase{"EmptyBox", "", "1.5", "1.5\r\n"},
+                                           AppendCase{"AfterABreak", "1\r\n", "2", "1\r\n2\r\n"},
+                                           AppendCase{"NoFinalBreak", "1", "2", "1\r\n2"},
+                                           AppendCase{"AfterAnEmptyLine", "1\r\n\r\n", "3", "1\r\n\r\n3\r\n"},
+                                           AppendCase{"FirstLineEmpty", "\r\n1", "2", "\r\n1\r\n2"}),
+                         RowName());
 
 // Reading every line at once gives what reading them one by one gives.
 struct AllLinesCase {
@@ -123,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AllLinesCase{"NotShiftJisWrapped", QString::fromUtf8("€ 😀 ") + kLong, true},
                       AllLinesCase{"PendingEdit", "+1\n2", false},
                       AllLinesCase{"PendingEditWrapped", "+1\n2", true}),
-    [](const ::testing::TestParamInfo<AllLinesCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(MemoTest, AppendLeavesTheCaretAfterTheNewText) {
   memo_->SetText("1\r\n");

@@ -91,7 +91,8 @@ TEST_P(NoticeCloseTest, EveryWayOfClosingReturnsToTheCaller) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, NoticeCloseTest,
                          ::testing::Values(CloseBy::kClickOk, CloseBy::kEnter, CloseBy::kEscape,
-                                           CloseBy::kSpace, CloseBy::kCloseBox));
+                                           CloseBy::kSpace, CloseBy::kCloseBox),
+                         [](const auto& info) { return Name(info.param); });
 
 TEST_F(NoticeTest, ModalResultsOfOkAndCloseBox) {
   for (auto [closeBy, result] : {std::pair{CloseBy::kEnter, mrOk}, std::pair{CloseBy::kEscape, mrOk},

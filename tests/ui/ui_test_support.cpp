@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "text/shift_jis.h"
 #include "ui/qt_text.h"
@@ -13,6 +14,55 @@ namespace peruka::testing {
 
 std::string Sjis(std::string_view utf8) { return Utf8ToShiftJis(utf8); }
 std::string Utf8(std::string_view sjis) { return ShiftJisToUtf8(sjis); }
+
+std::string Name(CloseBy closeBy) {
+  switch (closeBy) {
+    case CloseBy::kClickOk:
+      return "ClickOk";
+    case CloseBy::kEnter:
+      return "Enter";
+    case CloseBy::kEscape:
+      return "Escape";
+    case CloseBy::kCloseBox:
+      return "CloseBox";
+    case CloseBy::kSpace:
+      return "Space";
+  }
+  return "Unknown";
+}
+
+void PrintTo(CloseBy closeBy, std::ostream* os) { *os << Name(closeBy); }
+
+std::string Quoted(std::string_view text, std::size_t limit) {
+  std::size_t shown = std::min(text.size(), limit);
+  // Not inside a UTF-8 sequence.
+  while (shown < text.size() && shown > 0 && (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
+    --shown;
+  std::string quoted = "\"";
+  for (char c : text.substr(0, shown)) {
+    switch (c) {
+      case '\r':
+        quoted += "\\r";
+        break;
+      case '\n':
+        quoted += "\\n";
+        break;
+      case '\t':
+        quoted += "\\t";
+        break;
+      case '"':
+      case '\\':
+        quoted += '\\';
+        quoted += c;
+        break;
+      default:
+        quoted += c;
+    }
+  }
+  quoted += '"';
+  if (shown < text.size()) quoted += "... (" + std::to_string(text.size()) + " bytes)";
+  return quoted;
+}
 
 BoxWatcher::BoxWatcher(CloseBy closeBy) : closeBy_(closeBy) {
   previous_ = SetModalBoxHook([this](QWidget* box) { Handle(box); });

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,20 @@ struct BoxSeen {
 
 // How a watched box is closed.
 enum class CloseBy { kClickOk, kEnter, kEscape, kCloseBox, kSpace };
+// "ClickOk", "Enter", ...: for test names and messages.
+std::string Name(CloseBy closeBy);
+void PrintTo(CloseBy closeBy, std::ostream* os);
+
+// For the tables of parametrised tests: a text as a quoted literal with its
+// control characters escaped, cut after `limit` bytes (for PrintTo), and the
+// name generator of tables whose rows carry a `name`.
+std::string Quoted(std::string_view text, std::size_t limit = 64);
+struct RowName {
+  template <class Info>
+  std::string operator()(const Info& info) const {
+    return info.param.name;
+  }
+};
 
 // Records every modal box while it lives and closes it, by default by
 // clicking its OK button. An extra check can look at the box first.

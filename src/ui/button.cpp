@@ -17,10 +17,15 @@ class ButtonWidget final : public QPushButton {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override {
-    if (IsEnterKey(event->key()) && IsPlainKey(event->modifiers())) {
-      // Enter clicks the button that has the focus.
-      event->accept();
-      click();
+    if (IsEnterKey(event->key())) {
+      // Enter clicks the button that has the focus; with Shift, Ctrl or Alt
+      // it clicks nothing, not even a default button.
+      if (IsPlainKey(event->modifiers())) {
+        event->accept();
+        click();
+      } else {
+        event->ignore();
+      }
       return;
     }
     QPushButton::keyPressEvent(event);

@@ -94,6 +94,38 @@ INSTANTIATE_TEST_SUITE_P(Ways, NoticeCloseTest,
                                            CloseBy::kSpace, CloseBy::kCloseBox),
                          [](const auto& info) { return Name(info.param); });
 
+struct ModifiedKey {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+};
+void PrintTo(const ModifiedKey& c, std::ostream* os) { *os << c.name; }
+
+class NoticeModifiedKeyTest : public NoticeTest, public ::testing::WithParamInterface<ModifiedKey> {};
+
+TEST_P(NoticeModifiedKeyTest, EnterOrEscapeWithAModifierLeavesTheNoticeUp) {
+  int resultAfterKey = -1;
+  BoxWatcher boxes(CloseBy::kEnter);
+  TMessageForm form(Application, "x");
+  boxes.OnBox([&](QWidget* box) {
+    QTest::keyClick(box->focusWidget(), GetParam().key, GetParam().modifiers);
+    resultAfterKey = form.ModalResult();
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);  // closed by the watcher's plain Enter
+  EXPECT_EQ(resultAfterKey, mrNone);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, NoticeModifiedKeyTest,
+                         ::testing::Values(ModifiedKey{"ShiftEnter", Qt::Key_Return, Qt::ShiftModifier},
+                                           ModifiedKey{"CtrlEnter", Qt::Key_Return, Qt::ControlModifier},
+                                           ModifiedKey{"AltEnter", Qt::Key_Return, Qt::AltModifier},
+                                           ModifiedKey{"ShiftKeypadEnter", Qt::Key_Enter,
+                                                       Qt::ShiftModifier | Qt::KeypadModifier},
+                                           ModifiedKey{"ShiftEscape", Qt::Key_Escape, Qt::ShiftModifier},
+                                           ModifiedKey{"CtrlEscape", Qt::Key_Escape, Qt::ControlModifier},
+                                           ModifiedKey{"AltEscape", Qt::Key_Escape, Qt::AltModifier}),
+                         RowName());
+
 TEST_F(NoticeTest, ModalResultsOfOkAndCloseBox) {
   for (auto [closeBy, result] : {std::pair{CloseBy::kEnter, mrOk}, std::pair{CloseBy::kEscape, mrOk},
                                  std::pair{CloseBy::kCloseBox, mrCancel}}) {

@@ -57,9 +57,17 @@ QAccessibleInterface* LabelAccessibility(const QString&, QObject* object) {
 
 }  // namespace
 
-WindowLayer::WindowLayer(int& argc, char** argv) {
+std::vector<std::string> QtArguments(int argc, const char* const* argv) {
+  if (argc < 1 || !argv || !argv[0] || !*argv[0]) return {"peruka"};
+  return {argv[0]};
+}
+
+WindowLayer::WindowLayer(int argc, const char* const* argv) : qtArguments_(QtArguments(argc, argv)) {
+  for (std::string& argument : qtArguments_) qtArgv_.push_back(argument.data());
+  qtArgc_ = static_cast<int>(qtArgv_.size());
+  qtArgv_.push_back(nullptr);
   InstallFontSubstitutions();
-  qtApplication_ = std::make_unique<GuardedApplication>(argc, argv);
+  qtApplication_ = std::make_unique<GuardedApplication>(qtArgc_, qtArgv_.data());
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(new WindowStyle);
   QAccessible::installFactory(LabelAccessibility);

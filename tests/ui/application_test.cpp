@@ -13,6 +13,7 @@
 #include "numeric/exceptions.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
+#include "ui/window_layer.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -38,6 +39,38 @@ TEST(ApplicationTitle, DefaultsToTheProgramNameInLowerCase) {
   EXPECT_EQ(DefaultTitle("a.b.c"), "a");
   EXPECT_EQ(DefaultTitle(""), "");
 }
+
+struct CommandLine {
+  const char* name;
+  std::vector<const char*> given;
+  const char* programName;  // all that Qt is given
+};
+void PrintTo(const CommandLine& c, std::ostream* os) {
+  if (c.given.empty()) *os << "no arguments ";
+  for (const char* argument : c.given) *os << Quoted(argument ? argument : "(null)") << ' ';
+  *os << "gives Qt " << Quoted(c.programName);
+}
+
+class QtArgumentsTest : public ::testing::TestWithParam<CommandLine> {};
+
+TEST_P(QtArgumentsTest, QtSeesOnlyTheProgramsName) {
+  const CommandLine& c = GetParam();
+  EXPECT_EQ(QtArguments(static_cast<int>(c.given.size()), c.given.data()),
+            std::vector<std::string>{c.programName});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, QtArgumentsTest,
+    ::testing::Values(CommandLine{"NameAlone", {"peruka"}, "peruka"},
+                      CommandLine{"Reverse", {"peruka", "-reverse"}, "peruka"},
+                      CommandLine{
+                          "WindowGeometry", {"./peruka", "-qwindowgeometry", "200x100+10+20"}, "./peruka"},
+                      CommandLine{"StyleAndPlatform",
+                                  {"/usr/bin/peruka", "-style", "Windows", "-platform", "offscreen", "x.txt"},
+                                  "/usr/bin/peruka"},
+                      CommandLine{"NoArguments", {}, "peruka"}, CommandLine{"NullName", {nullptr}, "peruka"},
+                      CommandLine{"EmptyName", {"", "-reverse"}, "peruka"}),
+    RowName());
 
 TEST_F(ApplicationTest, TitleKeepsAtMost255Bytes) {
   Application->SetTitle(std::string(300, 'a'));

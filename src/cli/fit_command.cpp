@@ -4,16 +4,14 @@
 #include <cstring>
 #include <exception>
 #include <new>
-#include <optional>
 #include <string_view>
 #include <utility>
 
 #include "cli/input_text.h"
+#include "cli/options.h"
+#include "cli/outcome.h"
 #include "cli/pairs.h"
-#include "fit/column_check.h"
-#include "fit/fit_polynomial.h"
-#include "fit/result_text.h"
-#include "numeric/exceptions.h"
+#include "cli/report.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
 #include "text/shift_jis.h"
@@ -22,137 +20,6 @@
 namespace peruka::cli {
 
 namespace {
-
-constexpr std::string_view kProgram = "peruka-fit";
-constexpr std::string_view kStandardInputName = "-";
-
-struct Options {
-  int degree = kDefaultDegree;
-  bool pairs = false;
-  std::string pairsFile;
-  bool shiftJis = false;
-  char decimalMark = '.';  // whatever the locale: data files are written with "."
-  std::vector<std::string> files;
-};
-
-struct UsageError {
-  std::string message;
-};
-
-void Write(std::FILE* stream, std::string_view text) {
-  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), stream);
-}
-
-std::string Quoted(std::string_view text) {
-  std::string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted.append(1, '\'').append(text).append(1, '\'');
-  return quoted;
-}
-
-// "-d N", "-dN", "--degree N" and "--degree=N" (likewise for every option
-// with a value). Returns true when args[i] is the option; `value` receives
-// its value and `i` moves past a separate value.
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string_view shortName,
-               std::string_view longName, std::string& value) {
-  const std::string_view arg = args[i];
-  std::optional<std::string_view> inlineValue;
-  if (!shortName.empty() && arg.starts_with(shortName)) {
-    if (arg.size() > shortName.size()) inlineValue = arg.substr(shortName.size());
-  } else if (arg.starts_with(longName) && arg.size() > longName.size() && arg[longName.size()] == '=') {
-    inlineValue = arg.substr(longName.size() + 1);
-  } else if (arg != longName) {
-    return false;
-  }
-  if (inlineValue) {
-    value = std::string(*inlineValue);
-    return true;
-  }
-  if (i + 1 >= args.size()) throw UsageError{"option " + Quoted(arg) + " needs a value"};
-  value = args[++i];
-  return true;
-}
-
-int ParseDegree(const std::string& text) {
-  int value = 0;
-  bool digits = !text.empty() && text.size() <= 3;
-  for (char c : text) {
-    if (c < '0' || c > '9') digits = false;
-    if (digits) value = value * 10 + (c - '0');
-  }
-  if (!digits || value < kMinDegree || value > kMaxDegree)
-    throw UsageError{"the degree must be a whole number from 1 to 20, not " + Quoted(text)};
-  return value;
-}
-
-// The mark is one printable ASCII byte that cannot be part of a number's
-// other syntax: no digit, sign, exponent letter or blank. Anything else
-// (a control byte, a byte of a longer UTF-8 character) is refused.
-char ParseDecimalMark(const std::string& text) {
-  const auto byte = text.size() == 1 ? static_cast<unsigned char>(text[0]) : 0;
-  const bool printable = byte > 0x20 && byte < 0x7F;
-  const bool partOfNumbers =
-      (byte >= '0' && byte <= '9') || byte == '+' || byte == '-' || byte == 'e' || byte == 'E';
-  if (!printable || partOfNumbers)
-    throw UsageError{
-        "the decimal mark must be one ASCII character other than a digit, '+', '-', 'e', 'E', a blank "
-        "or a control character, not " +
-        Quoted(text)};
-  return static_cast<char>(byte);
-}
-
-// Returns true when --help or --version was asked for (and answered).
-bool AnswerInformation(const std::vector<std::string>& args, std::FILE* out) {
-  bool version = false;
-  for (const std::string& arg : args) {
-    if (arg == "--") break;
-    if (arg == "--help" || arg == "-h") {
-      Write(out, HelpText());
-      return true;
-    }
-    if (arg == "--version") version = true;
-  }
-  if (version) Write(out, std::string(kProgram) + " " + std::string(kVersion) + "\n");
-  return version;
-}
-
-Options ParseArguments(const std::vector<std::string>& args) {
-  Options options;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    std::string value;
-    if (optionsEnded || arg == kStandardInputName || arg.empty() || arg[0] != '-') {
-      options.files.push_back(arg);
-    } else if (arg == "--") {
-      optionsEnded = true;
-    } else if (TakeValue(args, i, "-d", "--degree", value)) {
-      options.degree = ParseDegree(value);
-    } else if (TakeValue(args, i, "", "--pairs", value)) {
-      if (options.pairs) throw UsageError{"--pairs may be given only once"};
-      options.pairs = true;
-      options.pairsFile = value;
-    } else if (TakeValue(args, i, "", "--decimal-mark", value)) {
-      options.decimalMark = ParseDecimalMark(value);
-    } else if (arg == "--sjis") {
-      options.shiftJis = true;
-    } else {
-      throw UsageError{"unknown option " + Quoted(arg)};
-    }
-  }
-  if (options.pairs) {
-    if (!options.files.empty())
-      throw UsageError{"--pairs reads one file; unexpected argument " + Quoted(options.files.front())};
-  } else {
-    if (options.files.size() != 2)
-      throw UsageError{"expected an x file and a y file (or --pairs FILE), got " +
-                       std::to_string(options.files.size()) + " file" +
-                       (options.files.size() == 1 ? "" : "s")};
-    if (options.files[0] == kStandardInputName && options.files[1] == kStandardInputName)
-      throw UsageError{"standard input ('-') can stand for only one of the two column files"};
-  }
-  return options;
-}
 
 // A file that cannot be read, with its errno.
 struct InputError {
@@ -185,19 +52,23 @@ class DecimalMarkScope {
 };
 
 // Each runtime message box ("powl: DOMAIN error") becomes one line on the
-// error stream, in the order the calculation raises them.
+// error stream, in the order the calculation raises them, and is counted.
 class MessageLinesScope {
  public:
   explicit MessageLinesScope(std::FILE* err)
-      : previous_(SetRuntimeMessagePresenter([err](std::string_view text, std::string_view) {
+      : previous_(SetRuntimeMessagePresenter([err, this](std::string_view text, std::string_view) {
           Write(err, ShiftJisToUtf8(text));
           Write(err, "\n");
+          ++count_;
         })) {}
   ~MessageLinesScope() { SetRuntimeMessagePresenter(std::move(previous_)); }
   MessageLinesScope(const MessageLinesScope&) = delete;
   MessageLinesScope& operator=(const MessageLinesScope&) = delete;
 
+  std::size_t Count() const { return count_; }
+
  private:
+  std::size_t count_ = 0;
   RuntimeMessagePresenter previous_;
 };
 
@@ -209,54 +80,39 @@ int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* 
   InputText secondInput;
   Column xColumn;
   Column yColumn;
+  InputNames names;
   if (options.pairs) {
+    names = {options.pairsFile, options.pairsFile};
     firstInput = ReadInput(options.pairsFile, in, options.shiftJis);
     const std::size_t badLine = SplitPairs(firstInput.View(), LocaleDecimalMark(), xColumn, yColumn);
     if (badLine != 0) {
       const std::string_view between = LocaleDecimalMark() == ','
                                            ? "no tab between x and y (the decimal mark is a comma)"
                                            : "no tab or comma between x and y";
-      Write(err, std::string(kProgram) + ": " + DisplayName(options.pairsFile) + ", line " +
-                     std::to_string(badLine) + ": " + std::string(between) + "\n");
+      Write(err, LocationPrefix(options.pairsFile, badLine) + std::string(between) + "\n");
       return kExitDataFormat;
     }
   } else {
+    names = {options.files[0], options.files[1]};
     firstInput = ReadInput(options.files[0], in, options.shiftJis);
     secondInput = ReadInput(options.files[1], in, options.shiftJis);
     xColumn = Column::Viewing(firstInput.View());
     yColumn = Column::Viewing(secondInput.View());
   }
 
-  const MessageLinesScope messageScope(err);
-  std::string result;
-  try {
-    const ColumnCheck check = CheckColumns(xColumn, yColumn);
-    if (check != ColumnCheck::Ok) {
-      Write(err, ShiftJisToUtf8(NoticeText(check)) + "\n");
-      return kExitNotice;
-    }
-    const FitResult fit = FitPolynomial(options.degree - 1, xColumn, yColumn);
-    fit.DeliverPendingFault();
-    result = ShiftJisToUtf8(ResultText(fit));
-  } catch (const Exception& error) {
-    // The error box: the message and a full stop.
-    Write(err, ShiftJisToUtf8(error.Message()) + ".\n");
-    return kExitError;
+  Outcome outcome;
+  {
+    const MessageLinesScope messageScope(err);
+    outcome = CalculateColumns(options.degree, xColumn, yColumn);
+    outcome.domainReports = messageScope.Count();
   }
-  std::fflush(err);
-  result += '\n';
-  Write(out, result);
-  if (std::fflush(out) != 0 || std::ferror(out)) {
-    Write(err, std::string(kProgram) + ": cannot write the result: " + std::strerror(errno) + "\n");
-    return kExitIoError;
-  }
-  return kExitSuccess;
+  return Report(outcome, names, out, err);
 }
 
 }  // namespace
 
 std::string HelpText() {
-  return R"(Usage: peruka-fit [-d N] [OPTION]... XFILE YFILE
+  return R"help(Usage: peruka-fit [-d N] [OPTION]... XFILE YFILE
        peruka-fit [-d N] [OPTION]... --pairs FILE
 Fit a least-squares polynomial of degree N to points (x, y) and print it,
 exactly as the calculator window's calculate button does.
@@ -299,12 +155,20 @@ Exit status:
   74  the result cannot be written
 Each "powl: DOMAIN error" report of the power function (two for every x equal
 to 0) is one line on standard error, in order; the calculation goes on.
-)";
+
+Where a line is at fault, the message begins "peruka-fit: FILE:LINE: " (FILE
+as named, "standard input" for "-"; LINE counted from 1) and goes on with the
+window's text: a value that the conversion refuses, and the first line that
+is not a plain decimal number. The notice for columns of different lengths
+ends with both counts: " (x: 3 lines, y: 2 lines)".
+)help";
 }
 
 int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err) {
   try {
-    if (AnswerInformation(args, out)) {
+    if (const Information asked = InformationAskedFor(args); asked != Information::None) {
+      Write(out, asked == Information::Help ? HelpText()
+                                            : std::string(kProgram) + " " + std::string(kVersion) + "\n");
       if (std::fflush(out) == 0 && !std::ferror(out)) return kExitSuccess;
       Write(err, std::string(kProgram) + ": cannot write to standard output: " + std::strerror(errno) + "\n");
       return kExitIoError;

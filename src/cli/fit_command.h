@@ -7,19 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/exit_status.h"
+
 namespace peruka::cli {
-
-// Exit statuses.
-inline constexpr int kExitSuccess = 0;      // the result text is on standard output
-inline constexpr int kExitNotice = 1;       // the column check refused the data
-inline constexpr int kExitError = 2;        // a conversion error or an arithmetic fault
-inline constexpr int kExitUsage = 64;       // bad command line
-inline constexpr int kExitDataFormat = 65;  // a pairs line without a separator
-inline constexpr int kExitNoInput = 66;     // an input file cannot be read
-inline constexpr int kExitSoftware = 70;    // out of memory or another internal failure
-inline constexpr int kExitIoError = 74;     // the result cannot be written
-
-inline constexpr int kDefaultDegree = 1;
 
 // Runs the command with `args` (without the program name). Standard input is
 // read from `in` when a file is named "-". Everything shown to the user is

@@ -93,6 +93,25 @@ inline std::string NotFloat(std::string_view text) {
   return message;
 }
 
+// The notice for columns of different lengths, with their counts.
+inline std::string CountsDiffer(std::size_t x, std::size_t y) {
+  const auto lines = [](std::size_t n) { return std::to_string(n) + (n == 1 ? " line" : " lines"); };
+  std::string notice(kCountsDiffer.substr(0, kCountsDiffer.size() - 1));
+  return notice + " (x: " + lines(x) + ", y: " + lines(y) + ")\n";
+}
+
+// The place that a message names: "peruka-fit: NAME:LINE: ". Expected texts
+// write a token such as "@x" for NAME; Placed fills in the file.
+inline std::string At(std::string_view token, std::size_t line) {
+  return "peruka-fit: " + std::string(token) + ":" + std::to_string(line) + ": ";
+}
+
+inline std::string Placed(std::string text, std::string_view token, std::string_view name) {
+  for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + name.size()))
+    text.replace(at, token.size(), name);
+  return text;
+}
+
 inline std::string Repeat(std::string_view text, std::size_t times) {
   std::string all;
   all.reserve(text.size() * times);

@@ -93,7 +93,7 @@ TEST_F(Binary, ReportsThenErrorAndNothingOnStandardOutput) {
   const ProcessRun run = Run({x, "-"}, "1\n2\n");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, Repeat(kDomain, 2) + NotFloat("-"));
+  EXPECT_EQ(run.err, Repeat(kDomain, 2) + At(x, 2) + NotFloat("-"));
 }
 
 TEST_F(Binary, NoticeExitsWithOne) {

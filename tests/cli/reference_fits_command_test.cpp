@@ -9,6 +9,8 @@
 #include "cli/fit_command.h"
 #include "command_runner.h"
 #include "test_data.h"
+#include "fit/column.h"
+#include "text/trim.h"
 
 namespace peruka::testing {
 namespace {
@@ -42,13 +44,31 @@ std::vector<ReferenceFit> LoadReferenceFits() {
   return fits;
 }
 
+// The line of the first point with an x or y text equal to `text`. A
+// refused text is refused wherever it stands, so the first one refused in
+// the order of the calculation is on that line.
+std::size_t LineHolding(const std::string& pairs, std::string_view text) {
+  std::size_t number = 0;
+  std::size_t found = 0;
+  ForEachLine(pairs, [&](std::string_view line) {
+    ++number;
+    const std::size_t tab = line.find('\t');
+    const bool holds = TrimmedView(line.substr(0, tab)) == text || TrimmedView(line.substr(tab + 1)) == text;
+    if (holds) found = number;
+    return !holds;
+  });
+  return found;
+}
+
 // What the command prints on standard error for a reference error line.
-std::string ErrorText(const std::string& expected) {
+std::string ErrorText(const std::string& expected, const std::string& pairs) {
   const std::string kind = expected.substr(4, expected.size() - 5);  // without "ERR " and the LF
   if (kind == "invalid") return std::string(kInvalidOp);
   if (kind == "overflow" || kind == "overflow-last") return std::string(kOverflow);
-  if (kind.rfind("convert ", 0) == 0) return NotFloat(kind.substr(8));
-  if (kind == "convert") return NotFloat("");
+  if (kind.rfind("convert", 0) == 0) {
+    const std::string text = kind.size() > 8 ? kind.substr(8) : "";
+    return At("standard input", LineHolding(pairs, text)) + NotFloat(text);
+  }
   ADD_FAILURE() << "unknown reference error " << expected;
   return {};
 }
@@ -65,7 +85,7 @@ TEST_F(ReferenceFitsCommand, EveryCaseGivesTheReferenceOutput) {
     const bool isError = fit.expected.rfind("ERR ", 0) == 0;
     const int status = isError ? cli::kExitError : cli::kExitSuccess;
     const std::string out = isError ? "" : fit.expected;
-    const std::string err = isError ? boxes + ErrorText(fit.expected) : boxes;
+    const std::string err = isError ? boxes + ErrorText(fit.expected, fit.pairs) : boxes;
     if ((run.status != status || run.out != out || run.err != err) && ++failures <= 5) {
       ADD_FAILURE() << "case at line " << fit.line << ": status " << run.status << "\nout:\n"
                     << run.out << "expected:\n"

@@ -1,0 +1,30 @@
+// How the command reports an outcome: as the window's texts, the result on
+// standard output, notices and errors on standard error.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "cli/options.h"
+#include "cli/outcome.h"
+
+namespace peruka::cli {
+
+// The inputs as named on the command line ("-" for standard input): the x
+// column's and the y column's, both the pairs file with --pairs.
+struct InputNames {
+  std::string x;
+  std::string y;
+};
+
+void Write(std::FILE* stream, std::string_view text);
+
+// "peruka-fit: NAME:LINE: ", NAME being "standard input" for "-".
+std::string LocationPrefix(std::string_view name, std::size_t line);
+
+// Writes the outcome and returns the exit status. Any "powl: DOMAIN error"
+// lines already on `err` are flushed before a result is written.
+int Report(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err);
+
+}  // namespace peruka::cli

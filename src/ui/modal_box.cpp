@@ -12,6 +12,20 @@ ModalBoxHook& Hook() {
   return hook;
 }
 
+// The window the last box gave the keyboard back to, with its focus, until
+// the event that showed the box is over. A second box of the same event
+// opens before that window's activation has arrived (where no window
+// manager hands the keyboard over, always), and finds no active window.
+struct Returned {
+  QPointer<QWidget> window;
+  QPointer<QWidget> focus;
+};
+
+Returned& LastReturned() {
+  static Returned returned;
+  return returned;
+}
+
 }  // namespace
 
 void CancelMouseCapture() {
@@ -22,12 +36,20 @@ ModalScope::ModalScope() {
   CancelMouseCapture();
   active_ = QApplication::activeWindow();
   focus_ = active_ ? active_->focusWidget() : nullptr;
+  if (!active_) {
+    active_ = LastReturned().window;
+    focus_ = LastReturned().focus;
+  }
 }
 
 void ModalScope::Restore() {
   if (!active_) return;
   active_->activateWindow();
   if (focus_) focus_->setFocus(Qt::ActiveWindowFocusReason);
+  // Remembered for the next box of the same event; forgotten once the
+  // event loop runs again.
+  LastReturned() = {active_, focus_};
+  QTimer::singleShot(0, [] { LastReturned() = {}; });
 }
 
 ModalBoxHook SetModalBoxHook(ModalBoxHook hook) {

@@ -15,7 +15,9 @@ void CancelMouseCapture();
 
 // Opened before a modal box is shown: cancels the mouse capture and
 // remembers the active window with its focus. Restore makes that window
-// active again, with its focus where it was.
+// active again, with its focus where it was. When no window is active
+// because an earlier box of the same event has just given the keyboard
+// back, the scope takes the window that box gave it back to.
 class ModalScope {
  public:
   ModalScope();

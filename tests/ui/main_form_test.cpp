@@ -439,6 +439,19 @@ TEST_F(MainFormTest, TwoPowerBoxesForEveryZeroX) {
   EXPECT_EQ(AnswerText().rfind("y = (", 0), 0u);
 }
 
+TEST_F(MainFormTest, AfterThePowerBoxesOfOneCalculationTheWindowHasTheKeyboardBack) {
+  // The second box opens before the activation asked for by the first has
+  // arrived; it too gives the keyboard back to the window.
+  BoxWatcher boxes;
+  SetColumns("0\n1", "1\n3");
+  form_->CalcBtn->SetFocus();
+  QTest::keyClick(form_->CalcBtn->Widget(), Qt::Key_Return);
+  ASSERT_EQ(boxes.Seen().size(), 2u);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), form_->Widget());
+  EXPECT_EQ(QApplication::focusWidget(), form_->CalcBtn->Widget());
+}
+
 TEST_F(MainFormTest, DegreeTwentyFitShowsTwentyOneLines) {
   BoxWatcher boxes;
   QString x, y;

@@ -106,7 +106,7 @@ int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* 
     outcome = CalculateColumns(options.degree, xColumn, yColumn);
     outcome.domainReports = messageScope.Count();
   }
-  return Report(outcome, names, out, err);
+  return Report(outcome, names, options.format, out, err);
 }
 
 }  // namespace
@@ -132,6 +132,8 @@ exactly as the calculator window's calculate button does.
                         locale with such a mark: a value holding "," is
                         refused by the rule, and one holding "." by the
                         conversion.
+      --format F        "text" (the default): the window's texts, as below;
+                        "json": one JSON object on standard output instead
   -h, --help            show this help and exit
       --version         show the version and exit
       --                end of options
@@ -161,6 +163,27 @@ as named, "standard input" for "-"; LINE counted from 1) and goes on with the
 window's text: a value that the conversion refuses, and the first line that
 is not a plain decimal number. The notice for columns of different lengths
 ends with both counts: " (x: 3 lines, y: 2 lines)".
+
+With --format json, exit statuses 0, 1 and 2 write one JSON object, on one
+line, on standard output and nothing on standard error but the reports;
+the other statuses write their message on standard error as in text mode.
+Its members, in this order, those in brackets only where they apply:
+  "kind"            "result", "notice", "convert", "invalid" or "overflow"
+  for "result":
+  "degree"          the degree N
+  "points"          the number of points
+  "coefficients"    highest power first, each {"power": k, "value": the
+                    coefficient as the shortest decimal number that reads back
+                    as the same double, "text": its 15-decimal text as the
+                    window shows it}
+  otherwise:
+  "message"         the notice or error text (without the error's ".")
+  ["file", "line", "text"]  where the fault is: FILE as named ("-" for
+                    standard input), the line counted from 1, the line's text
+  ["x_lines", "y_lines"]    the two counts, when they differ
+  and always:
+  "domain_reports"  the number of "powl: DOMAIN error" reports
+Strings are UTF-8; a byte of a name that is not UTF-8 becomes U+FFFD.
 )help";
 }
 

@@ -15,7 +15,8 @@ namespace peruka::cli {
 // read from `in` when a file is named "-". Everything shown to the user is
 // UTF-8: the result text (lines ended by LF) goes to `out`; notices, error
 // texts, "powl: DOMAIN error" reports and usage messages go to `err`, which is
-// flushed before the result is written. For the length of the run the
+// flushed before the result is written. With --format json the result, the
+// notice or the error is one JSON object on `out` instead. For the length of the run the
 // process-wide decimal mark (LocaleDecimalMark) is "." or the --decimal-mark
 // one, whatever the locale, and the runtime message presenter is replaced.
 int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err);

@@ -59,6 +59,12 @@ char ParseDecimalMark(const std::string& text) {
   return static_cast<char>(byte);
 }
 
+OutputFormat ParseFormat(const std::string& text) {
+  if (text == "text") return OutputFormat::Text;
+  if (text == "json") return OutputFormat::Json;
+  throw UsageError{"the format must be 'text' or 'json', not " + Quoted(text)};
+}
+
 }  // namespace
 
 std::string Quoted(std::string_view text) {
@@ -96,6 +102,8 @@ Options ParseArguments(const std::vector<std::string>& args) {
       options.pairsFile = value;
     } else if (TakeValue(args, i, "", "--decimal-mark", value)) {
       options.decimalMark = ParseDecimalMark(value);
+    } else if (TakeValue(args, i, "", "--format", value)) {
+      options.format = ParseFormat(value);
     } else if (arg == "--sjis") {
       options.shiftJis = true;
     } else {

@@ -12,12 +12,15 @@ inline constexpr std::string_view kProgram = "peruka-fit";
 inline constexpr std::string_view kStandardInputName = "-";
 inline constexpr int kDefaultDegree = 1;
 
+enum class OutputFormat { Text, Json };
+
 struct Options {
   int degree = kDefaultDegree;
   bool pairs = false;
   std::string pairsFile;
   bool shiftJis = false;
   char decimalMark = '.';  // whatever the locale: data files are written with "."
+  OutputFormat format = OutputFormat::Text;
   std::vector<std::string> files;
 };
 

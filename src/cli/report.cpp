@@ -4,12 +4,18 @@
 #include <cstring>
 
 #include "cli/exit_status.h"
+#include "cli/json_text.h"
 #include "fit/result_text.h"
+#include "numeric/format_fixed.h"
 #include "text/shift_jis.h"
 
 namespace peruka::cli {
 
 namespace {
+
+// The coefficient text of the result (see ResultText).
+constexpr int kCoefficientDigits = 15;
+constexpr int kCoefficientDecimals = 15;
 
 std::string Lines(std::size_t count) { return std::to_string(count) + (count == 1 ? " line" : " lines"); }
 
@@ -53,6 +59,57 @@ int ReportText(const Outcome& outcome, const InputNames& names, std::FILE* out, 
   return StatusOf(outcome.kind);
 }
 
+std::string_view KindName(OutcomeKind kind) {
+  switch (kind) {
+    case OutcomeKind::Result:
+      return "result";
+    case OutcomeKind::Notice:
+      return "notice";
+    case OutcomeKind::Convert:
+      return "convert";
+    case OutcomeKind::InvalidOp:
+      return "invalid";
+    case OutcomeKind::Overflow:
+      return "overflow";
+    case OutcomeKind::OtherError:
+      break;
+  }
+  return "error";
+}
+
+std::string JsonResultFields(const Outcome& outcome) {
+  const FitResult& fit = outcome.fit;
+  std::string json = ",\"degree\":" + std::to_string(fit.degree) +
+                     ",\"points\":" + std::to_string(outcome.xCount) + ",\"coefficients\":[";
+  for (int k = fit.degree; k >= 0; --k) {
+    const double value = fit.coefficients[static_cast<std::size_t>(k)];
+    if (k != fit.degree) json += ',';
+    json += "{\"power\":" + std::to_string(k) + ",\"value\":" + JsonNumber(value) + ",\"text\":" +
+            JsonString(ShiftJisToUtf8(FormatFixed(value, kCoefficientDigits, kCoefficientDecimals))) + "}";
+  }
+  return json + "]";
+}
+
+std::string JsonFailureFields(const Outcome& outcome, const InputNames& names) {
+  std::string json = ",\"message\":" + JsonString(ShiftJisToUtf8(outcome.message));
+  if (outcome.place) {
+    json += ",\"file\":" + JsonString(PlaceFile(*outcome.place, names)) +
+            ",\"line\":" + std::to_string(outcome.place->line) +
+            ",\"text\":" + JsonString(ShiftJisToUtf8(outcome.place->text));
+  }
+  if (outcome.check == ColumnCheck::CountsDiffer)
+    json +=
+        ",\"x_lines\":" + std::to_string(outcome.xCount) + ",\"y_lines\":" + std::to_string(outcome.yCount);
+  return json;
+}
+
+int ReportJson(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err) {
+  std::string json = "{\"kind\":" + JsonString(KindName(outcome.kind));
+  json += outcome.kind == OutcomeKind::Result ? JsonResultFields(outcome) : JsonFailureFields(outcome, names);
+  json += ",\"domain_reports\":" + std::to_string(outcome.domainReports) + "}\n";
+  return WriteOut(json, StatusOf(outcome.kind), out, err);
+}
+
 }  // namespace
 
 void Write(std::FILE* stream, std::string_view text) {
@@ -64,8 +121,10 @@ std::string LocationPrefix(std::string_view name, std::size_t line) {
   return std::string(kProgram) + ": " + std::string(shown) + ":" + std::to_string(line) + ": ";
 }
 
-int Report(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err) {
-  return ReportText(outcome, names, out, err);
+int Report(const Outcome& outcome, const InputNames& names, OutputFormat format, std::FILE* out,
+           std::FILE* err) {
+  return format == OutputFormat::Json ? ReportJson(outcome, names, out, err)
+                                      : ReportText(outcome, names, out, err);
 }
 
 }  // namespace peruka::cli

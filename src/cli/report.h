@@ -1,5 +1,6 @@
-// How the command reports an outcome: as the window's texts, the result on
-// standard output, notices and errors on standard error.
+// How the command reports an outcome: as the window's texts (the result on
+// standard output, notices and errors on standard error) or as one JSON
+// object on standard output.
 #pragma once
 
 #include <cstdio>
@@ -23,8 +24,10 @@ void Write(std::FILE* stream, std::string_view text);
 // "peruka-fit: NAME:LINE: ", NAME being "standard input" for "-".
 std::string LocationPrefix(std::string_view name, std::size_t line);
 
-// Writes the outcome and returns the exit status. Any "powl: DOMAIN error"
-// lines already on `err` are flushed before a result is written.
-int Report(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err);
+// Writes the outcome in the given format and returns the exit status. Any
+// "powl: DOMAIN error" lines already on `err` are flushed before a result
+// is written.
+int Report(const Outcome& outcome, const InputNames& names, OutputFormat format, std::FILE* out,
+           std::FILE* err);
 
 }  // namespace peruka::cli

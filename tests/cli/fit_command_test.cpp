@@ -420,6 +420,8 @@ std::vector<UsageCase> UsageCases() {
       {"MarkTab", {"--decimal-mark", "\t", "x", "y"}, MarkRefused("\t")},
       {"MarkDelete", {"--decimal-mark", "\x7F", "x", "y"}, MarkRefused("\x7F")},
       {"MarkHighByte", {"--decimal-mark", "\xB0", "x", "y"}, MarkRefused("\xB0")},
+      {"FormatUnknown", {"--format", "xml", "x", "y"}, "the format must be 'text' or 'json', not 'xml'"},
+      {"FormatMissing", {"x", "y", "--format"}, "option '--format' needs a value"},
       {"HelpAfterDoubleDash",
        {"--", "--help"},
        "expected an x file and a y file (or --pairs FILE), got 1 file"},

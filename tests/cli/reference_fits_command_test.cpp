@@ -3,13 +3,16 @@
 // window would show, in order.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "cli/fit_command.h"
 #include "command_runner.h"
-#include "test_data.h"
 #include "fit/column.h"
+#include "numeric/format_fixed.h"
+#include "test_data.h"
 #include "text/trim.h"
 
 namespace peruka::testing {
@@ -93,6 +96,49 @@ TEST_F(ReferenceFitsCommand, EveryCaseGivesTheReferenceOutput) {
                     << run.err.substr(0, 400) << "expected:\n"
                     << err.substr(0, 400);
     }
+  }
+  EXPECT_EQ(failures, 0);
+}
+
+std::vector<std::string> AllMatches(const std::string& text, const std::regex& pattern) {
+  std::vector<std::string> found;
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern); it != std::sregex_iterator(); ++it)
+    found.push_back((*it)[1].str());
+  return found;
+}
+
+// --format json against the text on every reference case: the same status
+// and reports; each coefficient's text is the result text's, and its value
+// is a double with that text; an error is of the reference's kind.
+TEST_F(ReferenceFitsCommand, JsonAgreesWithTheText) {
+  static const std::regex kTermText(R"(\(([^)]*)\))");
+  static const std::regex kJsonText(R"j("text":"([^"]*)")j");
+  static const std::regex kJsonValue(R"j("value":([^,]*),)j");
+  int failures = 0;
+  for (const ReferenceFit& fit : LoadReferenceFits()) {
+    const std::vector<std::string> args = {"-d", std::to_string(fit.degree), "--pairs", "-"};
+    std::vector<std::string> jsonArgs = args;
+    jsonArgs.insert(jsonArgs.begin(), "--format=json");
+    const CommandRun text = RunCommand(args, fit.pairs);
+    const CommandRun json = RunCommand(jsonArgs, fit.pairs);
+    const std::string reports = ",\"domain_reports\":" + std::to_string(fit.domainBoxes) + "}\n";
+    bool same = json.status == text.status &&
+                json.err.size() == std::string(kDomain).size() * fit.domainBoxes &&
+                json.out.ends_with(reports);
+    if (text.status == cli::kExitSuccess) {
+      const std::vector<std::string> terms = AllMatches(text.out, kTermText);
+      const std::vector<std::string> texts = AllMatches(json.out, kJsonText);
+      const std::vector<std::string> values = AllMatches(json.out, kJsonValue);
+      same = same && texts == terms && values.size() == terms.size();
+      for (std::size_t k = 0; same && k < values.size(); ++k)
+        same = FormatFixed(std::strtod(values[k].c_str(), nullptr), 15, 15) == terms[k];
+    } else {
+      std::string kind = fit.expected.substr(4, fit.expected.find_first_of(" -\n", 4) - 4);
+      if (kind == "overflow-last") kind = "overflow";
+      same = same && json.out.starts_with("{\"kind\":\"" + kind + "\",");
+    }
+    if (!same && ++failures <= 5)
+      ADD_FAILURE() << "case at line " << fit.line << "\ntext:\n" << text.out << "json:\n" << json.out;
   }
   EXPECT_EQ(failures, 0);
 }

@@ -7,33 +7,40 @@
 #include <string_view>
 #include <utility>
 
-#include "cli/input_text.h"
+#include "cli/held_messages.h"
+#include "cli/line_reader.h"
 #include "cli/options.h"
 #include "cli/outcome.h"
-#include "cli/pairs.h"
 #include "cli/report.h"
+#include "cli/stream_fit.h"
 #include "numeric/locale_mark.h"
-#include "numeric/math_error.h"
-#include "text/shift_jis.h"
 #include "version.h"
 
 namespace peruka::cli {
 
 namespace {
 
-// A file that cannot be read, with its errno.
-struct InputError {
-  std::string name;
-  int error;
-};
+// A named input opened for reading, or standard input for "-".
+class InputFile {
+ public:
+  InputFile(const std::string& name, std::FILE* in) : stream_(in) {
+    if (name == kStandardInputName) return;
+    stream_ = std::fopen(name.c_str(), "rb");
+    if (stream_ == nullptr) throw ReadError{name, errno};
+    owned_ = true;
+  }
+  ~InputFile() {
+    if (owned_) std::fclose(stream_);
+  }
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
 
-InputText ReadInput(const std::string& name, std::FILE* in, bool shiftJis) {
-  InputText input;
-  const int error =
-      name == kStandardInputName ? InputText::FromStream(in, input) : InputText::FromFile(name, input);
-  if (error != 0) throw InputError{name, error};
-  return ToColumnText(std::move(input), shiftJis);
-}
+  std::FILE* Stream() const { return stream_; }
+
+ private:
+  std::FILE* stream_;
+  bool owned_ = false;
+};
 
 std::string DisplayName(const std::string& name) {
   return name == kStandardInputName ? std::string("standard input") : Quoted(name);
@@ -51,61 +58,36 @@ class DecimalMarkScope {
   char previous_;
 };
 
-// Each runtime message box ("powl: DOMAIN error") becomes one line on the
-// error stream, in the order the calculation raises them, and is counted.
-class MessageLinesScope {
- public:
-  explicit MessageLinesScope(std::FILE* err)
-      : previous_(SetRuntimeMessagePresenter([err, this](std::string_view text, std::string_view) {
-          Write(err, ShiftJisToUtf8(text));
-          Write(err, "\n");
-          ++count_;
-        })) {}
-  ~MessageLinesScope() { SetRuntimeMessagePresenter(std::move(previous_)); }
-  MessageLinesScope(const MessageLinesScope&) = delete;
-  MessageLinesScope& operator=(const MessageLinesScope&) = delete;
-
-  std::size_t Count() const { return count_; }
-
- private:
-  std::size_t count_ = 0;
-  RuntimeMessagePresenter previous_;
-};
-
+// One pass over the input (see stream_fit.h); then the reports, each
+// "powl: DOMAIN error" a line on `err`, unless the check refused the
+// columns, and the outcome.
 int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* err) {
   const DecimalMarkScope markScope(options.decimalMark);
-  // The inputs outlive the columns, which view them: the pairs file, or the
-  // x file and the y file.
-  InputText firstInput;
-  InputText secondInput;
-  Column xColumn;
-  Column yColumn;
+  HeldMessages reports;
+  Outcome outcome;
   InputNames names;
   if (options.pairs) {
     names = {options.pairsFile, options.pairsFile};
-    firstInput = ReadInput(options.pairsFile, in, options.shiftJis);
-    const std::size_t badLine = SplitPairs(firstInput.View(), LocaleDecimalMark(), xColumn, yColumn);
-    if (badLine != 0) {
+    const InputFile file(options.pairsFile, in);
+    ColumnLineReader lines(file.Stream(), options.pairsFile, options.shiftJis);
+    try {
+      outcome = StreamPairs(options.degree, lines, LocaleDecimalMark(), reports);
+    } catch (const PairsFormatError& bad) {
       const std::string_view between = LocaleDecimalMark() == ','
                                            ? "no tab between x and y (the decimal mark is a comma)"
                                            : "no tab or comma between x and y";
-      Write(err, LocationPrefix(options.pairsFile, badLine) + std::string(between) + "\n");
+      Write(err, LocationPrefix(bad.name, bad.line) + std::string(between) + "\n");
       return kExitDataFormat;
     }
   } else {
     names = {options.files[0], options.files[1]};
-    firstInput = ReadInput(options.files[0], in, options.shiftJis);
-    secondInput = ReadInput(options.files[1], in, options.shiftJis);
-    xColumn = Column::Viewing(firstInput.View());
-    yColumn = Column::Viewing(secondInput.View());
+    const InputFile xFile(options.files[0], in);
+    const InputFile yFile(options.files[1], in);
+    ColumnLineReader xLines(xFile.Stream(), options.files[0], options.shiftJis);
+    ColumnLineReader yLines(yFile.Stream(), options.files[1], options.shiftJis);
+    outcome = StreamColumns(options.degree, xLines, yLines, reports);
   }
-
-  Outcome outcome;
-  {
-    const MessageLinesScope messageScope(err);
-    outcome = CalculateColumns(options.degree, xColumn, yColumn);
-    outcome.domainReports = messageScope.Count();
-  }
+  if (outcome.kind != OutcomeKind::Notice) reports.WriteLines(err);
   return Report(outcome, names, options.format, out, err);
 }
 
@@ -202,7 +184,7 @@ int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE
     Write(err, std::string(kProgram) + ": " + usage.message + "\nTry '" + std::string(kProgram) +
                    " --help' for more information.\n");
     return kExitUsage;
-  } catch (const InputError& input) {
+  } catch (const ReadError& input) {
     Write(err, std::string(kProgram) + ": cannot read " + DisplayName(input.name) + ": " +
                    std::strerror(input.error) + "\n");
     return kExitNoInput;

@@ -1,5 +1,7 @@
-// The bytes of one input of the command: a file or standard input, read
-// whole, then turned into the Shift-JIS text that the columns hold.
+// One input read whole (a file or a stream), then turned into the Shift-JIS
+// text that the columns hold. The command itself reads its input in one
+// pass (line_reader.h, stream_fit.h); this is the whole-columns route that
+// the pass is compared against.
 #pragma once
 
 #include <cstddef>

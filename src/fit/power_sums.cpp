@@ -72,6 +72,17 @@ void AddCoveredPoint(int n, Extended x, const ConvertedPoint& point, std::string
   CheckStores(s.rhs, n + 1);
 }
 
+// One point by the fast route, its texts converted beforehand.
+void AddPoint(int n, const ConvertedPoint& point, std::string_view xText, std::string_view yText,
+              PowerSums& s) {
+  if (!point.xConverts) ParseDecimal(xText);  // raises the conversion error
+  const Extended x = point.x;
+  if (SquareAndMultiplyCovers(x, 2 * n))
+    AddCoveredPoint(n, x, point, yText, s);
+  else
+    AddPointStepByStep(n, xText, yText, s);
+}
+
 }  // namespace
 
 PowerSums SumPowersStepByStep(int degree, const Column& xColumn, const Column& yColumn) {
@@ -90,14 +101,17 @@ PowerSums SumPowers(int degree, const Column& xColumn, const Column& yColumn) {
   for (std::size_t r = 0; r < m; ++r) {
     const ConvertedPoint point = next;
     if (r + 1 < m) next = ConvertAhead(xColumn[r + 1], yColumn[r + 1]);
-    if (!point.xConverts) ParseDecimal(xColumn[r]);  // raises the conversion error
-    const Extended x = point.x;
-    if (SquareAndMultiplyCovers(x, 2 * n))
-      AddCoveredPoint(n, x, point, yColumn[r], s);
-    else
-      AddPointStepByStep(n, xColumn[r], yColumn[r], s);
+    AddPoint(n, point, xColumn[r], yColumn[r], s);
   }
   return s;
+}
+
+PowerSumsBuilder::PowerSumsBuilder(int degree) : degree_(degree) {
+  assert(degree >= 0 && degree <= kMaxDegree);
+}
+
+void PowerSumsBuilder::Add(std::string_view xText, std::string_view yText) {
+  AddPoint(degree_, ConvertAhead(xText, yText), xText, yText, sums_);
 }
 
 }  // namespace peruka

@@ -7,6 +7,8 @@
 // SumPowers is the fast route the fit takes. Tests compare the two.
 #pragma once
 
+#include <string_view>
+
 #include "fit/column.h"
 
 namespace peruka {
@@ -36,5 +38,22 @@ PowerSums SumPowersStepByStep(int degree, const Column& xColumn, const Column& y
 // gets all its powers from one recurrence, reports nothing, and has its
 // stores checked once per point; any other x value goes step by step.
 PowerSums SumPowers(int degree, const Column& xColumn, const Column& yColumn);
+
+// SumPowers one point at a time, for input that is never held whole: after
+// Add has been called for every point in line order, Sums() holds the bits
+// SumPowers gives, and each Add raises the error and makes the reports that
+// SumPowers does for that point. After an error the sums are of no use.
+class PowerSumsBuilder {
+ public:
+  explicit PowerSumsBuilder(int degree);
+
+  // One point's x and y texts (trimmed, as the fit reads them).
+  void Add(std::string_view xText, std::string_view yText);
+  const PowerSums& Sums() const { return sums_; }
+
+ private:
+  int degree_;
+  PowerSums sums_;
+};
 
 }  // namespace peruka

@@ -4,7 +4,9 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QWindow>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "ui/button.h"
@@ -20,10 +22,20 @@ namespace peruka {
 
 namespace {
 
+QSize ScreenSize() { return Screen ? QSize(Screen->Width(), Screen->Height()) : QSize(0, 0); }
+
 class FormWidget final : public QWidget {
  public:
   explicit FormWidget(TForm* form) : QWidget(nullptr, Qt::Window), form_(form) {}
   void Detach() { form_ = nullptr; }
+
+  // The window was centred by `rule` at `placed` before its frame was
+  // known: it is centred again once the frame is (see CentredOnceFramed).
+  void CentreOnceFramed(TCentring rule, QPoint placed) {
+    centring_ = rule;
+    placed_ = placed;
+  }
+  void ForgetCentring() { centring_.reset(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -31,6 +43,12 @@ class FormWidget final : public QWidget {
     // its modal loop, any other form is hidden.
     event->ignore();
     if (form_) DispatchEvent([this] { form_->Close(); });
+  }
+
+  bool event(QEvent* event) override {
+    const bool handled = QWidget::event(event);
+    if (centring_) CentreIfFramed();
+    return handled;
   }
 
   void keyPressEvent(QKeyEvent* event) override {
@@ -42,10 +60,41 @@ class FormWidget final : public QWidget {
   }
 
  private:
+  void CentreIfFramed() {
+    // The native window has the frame as the window manager reports it
+    // (the widget may keep the frame it saw before). While the window
+    // manager reparents the window, Qt may report it for a moment at a
+    // passing position: only a frame reported with the window where it was
+    // put counts.
+    QWindow* window = windowHandle();
+    if (!window) return;
+    const auto position =
+        CentredOnceFramed(*centring_, ScreenSize(), placed_, window->geometry(), window->frameGeometry());
+    if (!position) return;
+    centring_.reset();
+    window->setFramePosition(*position);
+  }
+
   TForm* form_;
+  std::optional<TCentring> centring_;
+  QPoint placed_;
 };
 
 }  // namespace
+
+QPoint CentredPosition(TCentring rule, QSize screen, QSize outer) {
+  if (rule == TCentring::kNotice)
+    return {screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2};
+  return {std::max((screen.width() - outer.width()) / 2, 0),
+          std::max((screen.height() - outer.height()) / 2, 0)};
+}
+
+std::optional<QPoint> CentredOnceFramed(TCentring rule, QSize screen, QPoint placed, const QRect& client,
+                                        const QRect& frame) {
+  if (frame == client) return std::nullopt;
+  if (client.topLeft() != placed && frame.topLeft() != placed) return std::nullopt;
+  return CentredPosition(rule, screen, frame.size());
+}
 
 TForm::TForm(TComponent* owner) : TWinControl(owner, new FormWidget(this)) {
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -142,21 +191,23 @@ void TForm::SetModalResult(int result) {
   if (modalLoop_ && result != mrNone) modalLoop_->quit();
 }
 
-void TForm::CenterOnScreen() {
+void TForm::CenterOnScreen(TCentring rule) {
   // With its native window made, the frame's size is known where the
-  // platform can tell it.
+  // platform can tell it; a window manager tells it only once the window
+  // is up.
   widget_->winId();
-  const int screenWidth = Screen ? Screen->Width() : 0;
-  const int screenHeight = Screen ? Screen->Height() : 0;
-  const int left = std::max((screenWidth - Width()) / 2, 0);
-  const int top = std::max((screenHeight - Height()) / 2, 0);
-  widget_->move(left, top);
+  widget_->move(CentredPosition(rule, ScreenSize(), QSize(Width(), Height())));
+  auto* formWidget = dynamic_cast<FormWidget*>(widget_.data());
+  if (!formWidget) return;
+  formWidget->ForgetCentring();
+  if (const QWindow* window = widget_->windowHandle(); window && window->frameMargins().isNull())
+    formWidget->CentreOnceFramed(rule, widget_->pos());
 }
 
 void TForm::Show() {
   if (!shownBefore_) {
     shownBefore_ = true;
-    if (position_ == poScreenCenter) CenterOnScreen();
+    if (position_ == poScreenCenter) CenterOnScreen(TCentring::kScreenCenter);
     position_ = position_ == poScreenCenter ? poDesigned : position_;
   }
   // The first control in tab order that can take the focus gets it when the

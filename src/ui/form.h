@@ -3,6 +3,10 @@
 #pragma once
 
 #include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +17,22 @@
 class QEventLoop;
 
 namespace peruka {
+
+// How a form is centred on the screen by its outer size, frame included;
+// each division truncates. The main window (poScreenCenter) takes half the
+// difference of the sizes, never below 0; the notice box takes half its
+// size from half the screen's and is not clamped.
+enum class TCentring { kScreenCenter, kNotice };
+QPoint CentredPosition(TCentring rule, QSize screen, QSize outer);
+
+// A form centred at `placed` before the window manager had reported its
+// frame is centred again, by its outer size, once the frame is known: the
+// position for its frame, given its client area and frame as now reported.
+// Nothing while no frame is reported (the frame is the client area), nor
+// while the form is elsewhere (neither its client area nor its frame is at
+// `placed`): moved meanwhile, or at a passing position.
+std::optional<QPoint> CentredOnceFramed(TCentring rule, QSize screen, QPoint placed, const QRect& client,
+                                        const QRect& frame);
 
 class TForm : public TWinControl, public TControlContainer {
  public:
@@ -53,6 +73,12 @@ class TForm : public TWinControl, public TControlContainer {
 
   // Shows the form; the first showing applies poScreenCenter.
   void Show();
+  // Centres the form on the screen by its outer size as far as it is known;
+  // if the window manager has not reported the frame yet, the form is
+  // centred again, once, when a frame is reported while the form is still
+  // where it was put (see CentredOnceFramed). Without a window manager
+  // nothing more happens.
+  void CenterOnScreen(TCentring rule);
   void Hide();
   // Shows the form modally and returns its modal result when it is closed.
   int ShowModal();
@@ -87,7 +113,6 @@ class TForm : public TWinControl, public TControlContainer {
   void ApplyWindowFlags();
   // The windowed controls that pass the test, by tab order (stable).
   std::vector<TWinControl*> ControlsInTabOrder(bool (*include)(TWinControl*)) const;
-  void CenterOnScreen();
 
   std::string caption_;
   TFormBorderStyle borderStyle_ = bsSizeable;

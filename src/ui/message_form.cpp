@@ -36,7 +36,6 @@ TMessageForm::TMessageForm(TComponent* owner, std::string_view text) : TForm(own
   format.wordBreak = true;
   format.prefix = true;
   const int screenWidth = Screen ? Screen->Width() : 0;
-  const int screenHeight = Screen ? Screen->Height() : 0;
   const QSize textSize = MeasureText(Font(), ToQString(text), format, screenWidth / 2);
   const int textWidth = textSize.width();
   const int textHeight = textSize.height();
@@ -44,7 +43,7 @@ TMessageForm::TMessageForm(TComponent* owner, std::string_view text) : TForm(own
 
   SetClientWidth(std::max(textWidth, buttonGroupWidth) + 2 * horizontalMargin);
   SetClientHeight(textHeight + buttonHeight + verticalSpacing + 2 * verticalMargin);
-  SetBounds(screenWidth / 2 - Width() / 2, screenHeight / 2 - Height() / 2, Width(), Height());
+  CenterOnScreen(TCentring::kNotice);
   SetCaption(Application ? Application->Title() : std::string());
 
   Message->SetWordWrap(true);

@@ -2,10 +2,14 @@
 // client sizes and centring.
 #include <QFontMetrics>
 #include <memory>
+#include <optional>
 
 #include "ui/fonts.h"
 #include "ui/form.h"
 #include "ui_test_support.h"
+
+// Points in failure messages, found by argument-dependent lookup.
+void PrintTo(const QPoint& point, std::ostream* os) { *os << "(" << point.x() << ", " << point.y() << ")"; }
 
 namespace peruka::testing {
 namespace {
@@ -87,6 +91,91 @@ TEST(FormPlacement, CentringHappensOnceAndNeverToANegativePosition) {
   form->Show();  // shown again: not centred again
   EXPECT_EQ(form->Left(), 5);
 }
+
+// A window manager reports the frame after the form has been centred by its
+// client size; the form is then centred again by its outer size, once, if
+// it has not been moved meanwhile.
+struct ReportedFrame {
+  const char* name;
+  TCentring rule;
+  QSize screen;
+  QPoint placed;  // where the form was put before the frame was known
+  QRect client, frame;
+  std::optional<QPoint> centred;  // where the frame goes, if anywhere
+};
+void PrintTo(const ReportedFrame& c, std::ostream* os) {
+  const auto rect = [](const QRect& r) {
+    return std::to_string(r.width()) + "x" + std::to_string(r.height()) + " at " + std::to_string(r.x()) +
+           "," + std::to_string(r.y());
+  };
+  *os << (c.rule == TCentring::kNotice ? "notice" : "window") << ", client " << rect(c.client) << ", frame "
+      << rect(c.frame);
+}
+
+class ReportedFrameTest : public ::testing::TestWithParam<ReportedFrame> {};
+
+TEST_P(ReportedFrameTest, CentresByTheOuterSizeOnce) {
+  const ReportedFrame& c = GetParam();
+  EXPECT_EQ(CentredOnceFramed(c.rule, c.screen, c.placed, c.client, c.frame), c.centred);
+}
+
+// Borders of 1 pixel, a caption bar of 20 (openbox's default theme).
+INSTANTIATE_TEST_SUITE_P(
+    Frames, ReportedFrameTest,
+    ::testing::Values(ReportedFrame{"NoFrameYet",
+                                    TCentring::kScreenCenter,
+                                    {1024, 768},
+                                    {356, 289},
+                                    {356, 289, 312, 190},
+                                    {356, 289, 312, 190},
+                                    std::nullopt},
+                      // The client area stays where it was put, the frame grows around it.
+                      ReportedFrame{"ClientKeptInPlace",
+                                    TCentring::kScreenCenter,
+                                    {1024, 768},
+                                    {356, 289},
+                                    {356, 289, 312, 190},
+                                    {355, 269, 314, 211},
+                                    QPoint(355, 278)},
+                      // The frame's corner is put where the client area was meant to be.
+                      ReportedFrame{"FrameAtThePlace",
+                                    TCentring::kScreenCenter,
+                                    {1024, 768},
+                                    {356, 289},
+                                    {357, 309, 312, 190},
+                                    {356, 289, 314, 211},
+                                    QPoint(355, 278)},
+                      ReportedFrame{"MovedMeanwhile",
+                                    TCentring::kScreenCenter,
+                                    {1024, 768},
+                                    {356, 289},
+                                    {101, 120, 312, 190},
+                                    {100, 100, 314, 211},
+                                    std::nullopt},
+                      ReportedFrame{"TallerThanTheScreen",
+                                    TCentring::kScreenCenter,
+                                    {1024, 768},
+                                    {356, 0},
+                                    {356, 0, 312, 900},
+                                    {355, -20, 314, 921},
+                                    QPoint(355, 0)},
+                      // The notice takes half its size from half the screen's: one pixel
+                      // apart from the window's rule here, and never clamped.
+                      ReportedFrame{"Notice",
+                                    TCentring::kNotice,
+                                    {1024, 768},
+                                    {454, 345},
+                                    {454, 345, 116, 78},
+                                    {453, 325, 118, 99},
+                                    QPoint(453, 335)},
+                      ReportedFrame{"NoticeTallerThanTheScreen",
+                                    TCentring::kNotice,
+                                    {1024, 768},
+                                    {454, -66},
+                                    {454, -66, 116, 900},
+                                    {453, -86, 118, 921},
+                                    QPoint(453, -76)}),
+    RowName());
 
 }  // namespace
 }  // namespace peruka::testing

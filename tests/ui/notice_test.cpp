@@ -19,7 +19,7 @@ class NoticeTest : public ::testing::Test {
 
 struct NoticeLayout {
   int clientWidth, clientHeight;
-  QRect message, ok;
+  QRect frame, message, ok;
   QString title;
   QFont font;
 };
@@ -32,6 +32,7 @@ NoticeLayout ShowAndMeasure(const std::string& utf8) {
     ASSERT_NE(form, nullptr);
     layout.clientWidth = form->ClientWidth();
     layout.clientHeight = form->ClientHeight();
+    layout.frame = box->frameGeometry();
     layout.message = form->Message->Widget()->geometry();
     layout.ok = form->OK->Widget()->geometry();
     layout.title = box->windowTitle();
@@ -62,6 +63,10 @@ TEST_F(NoticeTest, LayoutFollowsTheAverageCharacterOfItsFont) {
   EXPECT_EQ(layout.clientHeight, textSize.height() + 23 + 16 + 26);
   EXPECT_EQ(layout.ok, QRect((layout.clientWidth - 88) / 2, textSize.height() + 13 + 16, 88, 23));
   EXPECT_EQ(layout.title, QString::fromUtf8("ペルカ"));
+  // Centred by its outer size, frame included.
+  ASSERT_GT(layout.frame.width(), layout.clientWidth);
+  EXPECT_EQ(layout.frame.left(), Screen->Width() / 2 - layout.frame.width() / 2);
+  EXPECT_EQ(layout.frame.top(), Screen->Height() / 2 - layout.frame.height() / 2);
 }
 
 TEST_F(NoticeTest, AShortTextIsAsWideAsTheButtonAndMargins) {

@@ -1,4 +1,5 @@
-// A whole fit at degree 20, and the whole command over a file in memory.
+// A whole fit at degree 20, the one pass of the command, and the whole command
+// over a file.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include "bench_data.h"
 #include "cli/fit_command.h"
 #include "cli/pairs.h"
+#include "cli/stream_fit.h"
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
@@ -74,6 +76,35 @@ void BM_FitCommandDegree20(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_FitCommandDegree20)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The one pass of peruka-fit -d 20 --pairs over a file of 10^6 points, the
+// reading side on the arithmetic's thread (0) or one batch ahead on its own
+// (1): the gain of the second core.
+void BM_OnePassDegree20(benchmark::State& state) {
+  SetLocaleDecimalMark('.');
+  char path[] = "/tmp/peruka-bench-XXXXXX";
+  const int fd = mkstemp(path);
+  if (fd < 0) {
+    state.SkipWithError("no temporary file");
+    return;
+  }
+  const std::string& text = PairsText(1000000);
+  if (write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+    state.SkipWithError("short write");
+  close(fd);
+  const auto threads = state.range(0) == 0 ? cli::PassThreads::One : cli::PassThreads::Two;
+  for (auto _ : state) {
+    std::FILE* file = std::fopen(path, "rb");
+    cli::ColumnLineReader lines(file, path, false);
+    cli::HeldMessages reports;
+    const cli::Outcome outcome = cli::StreamPairs(20, lines, '.', reports, threads);
+    std::fclose(file);
+    if (outcome.kind != cli::OutcomeKind::Result) state.SkipWithError("the fit failed");
+  }
+  unlink(path);
+  state.SetItemsProcessed(state.iterations() * 1000000);
+}
+BENCHMARK(BM_OnePassDegree20)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace peruka::bench

@@ -1,101 +1,118 @@
 #include "cli/stream_fit.h"
 
-#include "cli/pairs.h"
-#include "fit/fit_polynomial.h"
-#include "numeric/decimal_parse.h"
-#include "text/numeric_text.h"
-#include "text/trim.h"
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "cli/point_batches.h"
+#include "numeric/extended.h"
 
 namespace peruka::cli {
 
-PointByPointCalculation::PointByPointCalculation(int degree) : degree_(degree), builder_(degree) {}
+namespace {
 
-void PointByPointCalculation::AddPoint(std::string_view xLine, std::string_view yLine) {
-  const std::size_t line = ++points_;
-  const std::string_view x = TrimmedView(xLine);
-  const std::string_view y = TrimmedView(yLine);
-  if (!nonNumericX_ && !IsNumericText(x)) nonNumericX_ = Place{false, line, std::string(x)};
-  if (!nonNumericY_ && !IsNumericText(y)) nonNumericY_ = Place{true, line, std::string(y)};
-  // Once the check is sure to fail, or the fit has failed, only the rule's
-  // places and the counts matter.
-  if (error_ || nonNumericX_ || nonNumericY_) return;
-  try {
-    builder_.Add(x, y);
-  } catch (const Exception& error) {
-    Outcome outcome;
-    SetError(error, outcome);
-    if (outcome.kind == OutcomeKind::Convert) {
-      // Every earlier text converted, and x comes before y.
-      double ignored = 0.0;
-      const bool inY = TryParseDecimal(x, ignored);
-      outcome.place = Place{inY, line, std::string(inY ? y : x)};
+// The reading side on a thread of its own, one batch ahead of the
+// arithmetic: two batches take turns, one being filled while the other is
+// added up. A failure of the reading travels in its batch.
+class ReadAhead {
+ public:
+  explicit ReadAhead(PointReader& reader) : reader_(reader), worker_([this] { Work(); }) {}
+  ~ReadAhead() {
+    {
+      const std::lock_guard lock(mutex_);
+      stop_ = true;
     }
-    error_ = std::move(outcome);
+    changed_.notify_all();
+    worker_.join();
   }
-}
+  ReadAhead(const ReadAhead&) = delete;
+  ReadAhead& operator=(const ReadAhead&) = delete;
 
-Outcome PointByPointCalculation::Finish(std::size_t xCount, std::size_t yCount, const HeldMessages& reports) {
-  Outcome outcome;
-  if (xCount != yCount) {
-    outcome.check = ColumnCheck::CountsDiffer;
-  } else if (xCount == 0) {
-    outcome.check = ColumnCheck::NoData;
-  } else if (nonNumericX_ || nonNumericY_) {
-    outcome.check = ColumnCheck::NotNumeric;
-    outcome.place = nonNumericX_ ? nonNumericX_ : nonNumericY_;
-  } else if (error_) {
-    outcome = std::move(*error_);
-  } else {
-    try {
-      outcome.fit = Eliminate(degree_, builder_.Sums());
-      outcome.fit.DeliverPendingFault();
-    } catch (const Exception& error) {
-      SetError(error, outcome);
+  // The next batch, once it is filled.
+  const PointBatch& Take() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return filled_[next_]; });
+    return batches_[next_];
+  }
+  // Hands the batch that Take gave back for filling.
+  void Release() {
+    {
+      const std::lock_guard lock(mutex_);
+      filled_[next_] = false;
+    }
+    changed_.notify_all();
+    next_ ^= 1;
+  }
+
+ private:
+  void Work() {
+    EnsureExtendedPrecision();  // as the main thread converts
+    for (int i = 0;; i ^= 1) {
+      {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stop_ || !filled_[i]; });
+        if (stop_) return;
+      }
+      PointBatch& batch = batches_[i];
+      try {
+        reader_.Fill(batch);
+      } catch (...) {
+        batch.failure = std::current_exception();
+        batch.last = true;
+      }
+      const bool last = batch.last;
+      {
+        const std::lock_guard lock(mutex_);
+        filled_[i] = true;
+      }
+      changed_.notify_all();
+      if (last) return;
     }
   }
-  outcome.xCount = xCount;
-  outcome.yCount = yCount;
-  if (outcome.check != ColumnCheck::Ok) {
-    outcome.kind = OutcomeKind::Notice;
-    outcome.message = std::string(NoticeText(outcome.check));
+
+  PointReader& reader_;
+  PointBatch batches_[2];
+  bool filled_[2] = {false, false};
+  int next_ = 0;  // the batch the arithmetic takes next
+  bool stop_ = false;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::thread worker_;  // last: starts once the rest is built
+};
+
+Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThreads threads) {
+  PointArithmetic arithmetic(degree);
+  const HoldMessagesScope hold(reports);
+  if (threads == PassThreads::One) {
+    PointBatch batch;
+    do {
+      reader.Fill(batch);
+      arithmetic.Add(batch);
+    } while (!batch.last);
   } else {
-    outcome.domainReports = reports.Count();
-  }
-  return outcome;
+    ReadAhead ahead(reader);
+    for (bool last = false; !last; ahead.Release()) {
+      const PointBatch& batch = ahead.Take();
+      if (batch.failure) std::rethrow_exception(batch.failure);
+      arithmetic.Add(batch);
+      last = batch.last;
+    }
+  }  // the reading thread has ended: its counts and places are final
+  return arithmetic.Finish(reader, reports);
 }
 
-Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yLines, HeldMessages& reports) {
-  PointByPointCalculation calculation(degree);
-  const HoldMessagesScope hold(reports);
-  std::size_t xCount = 0;
-  std::size_t yCount = 0;
-  std::string_view x;
-  std::string_view y;
-  for (;;) {
-    const bool hasX = xLines.Next(x);
-    const bool hasY = yLines.Next(y);
-    xCount += hasX;
-    yCount += hasY;
-    if (!hasX || !hasY) break;
-    calculation.AddPoint(x, y);
-  }
-  while (xLines.Next(x)) ++xCount;
-  while (yLines.Next(y)) ++yCount;
-  return calculation.Finish(xCount, yCount, reports);
+}  // namespace
+
+Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yLines, HeldMessages& reports,
+                      PassThreads threads) {
+  PointReader reader(degree, xLines, &yLines, '.');
+  return RunPass(degree, reader, reports, threads);
 }
 
-Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports) {
-  PointByPointCalculation calculation(degree);
-  const HoldMessagesScope hold(reports);
-  std::size_t count = 0;
-  std::string_view line;
-  while (lines.Next(line)) {
-    ++count;
-    const std::size_t separator = PairSeparator(line, decimalMark);
-    if (separator == std::string_view::npos) throw PairsFormatError{lines.Name(), count};
-    calculation.AddPoint(line.substr(0, separator), line.substr(separator + 1));
-  }
-  return calculation.Finish(count, count, reports);
+Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports,
+                    PassThreads threads) {
+  PointReader reader(degree, lines, nullptr, decimalMark);
+  return RunPass(degree, reader, reports, threads);
 }
 
 }  // namespace peruka::cli

@@ -5,52 +5,32 @@
 // the last word (its notice wins over an error met earlier in the pass),
 // the power function's reports are held back and count only when the check
 // passes, and a conversion error names the first refused text in order.
+//
+// The pass has two sides: the reading side (lines, trimming, the character
+// rule, the counts and the conversion of the texts) and the arithmetic
+// (PowerSumsBuilder over the converted values, in point order). With
+// PassThreads::Two the reading side runs a batch of points ahead on a
+// thread of its own; the arithmetic sees the same values in the same order,
+// so the outcome is the same bit for bit.
 #pragma once
-
-#include <cstddef>
-#include <optional>
-#include <string>
-#include <string_view>
 
 #include "cli/held_messages.h"
 #include "cli/line_reader.h"
 #include "cli/outcome.h"
-#include "fit/power_sums.h"
+#include "cli/point_batches.h"
 
 namespace peruka::cli {
 
-// A --pairs line without a separator.
-struct PairsFormatError {
-  std::string name;
-  std::size_t line;
-};
-
-class PointByPointCalculation {
- public:
-  explicit PointByPointCalculation(int degree);
-
-  // Point r: its x line and y line as read (untrimmed), r counting from 0.
-  void AddPoint(std::string_view xLine, std::string_view yLine);
-  // The outcome for columns of these line counts (the points added are the
-  // first min(xCount, yCount) of them); the reports made meanwhile are in
-  // `reports`, whose count the outcome takes unless it is a notice.
-  Outcome Finish(std::size_t xCount, std::size_t yCount, const HeldMessages& reports);
-
- private:
-  int degree_;
-  std::size_t points_ = 0;
-  PowerSumsBuilder builder_;
-  std::optional<Place> nonNumericX_;  // the first line of each column that fails the rule
-  std::optional<Place> nonNumericY_;
-  std::optional<Outcome> error_;  // the fit's error, which ends the fit's work
-};
+enum class PassThreads { One, Two };
 
 // Two column files read in lockstep, the longer one to its end. Reports of
 // the power function go to `reports`. Throws ReadError.
-Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yLines, HeldMessages& reports);
+Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yLines, HeldMessages& reports,
+                      PassThreads threads = PassThreads::Two);
 
 // One pairs file, each line cut at its separator (PairSeparator). Throws
 // ReadError, or PairsFormatError at the first line without a separator.
-Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports);
+Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports,
+                    PassThreads threads = PassThreads::Two);
 
 }  // namespace peruka::cli

@@ -36,23 +36,6 @@ void AddPointStepByStep(int n, std::string_view xText, std::string_view yText, P
   }
 }
 
-// One point's texts, converted ahead of their turn without raising. A text
-// that does not convert is converted again in its turn, which raises its
-// error in the right place.
-struct ConvertedPoint {
-  double x = 0.0;
-  double y = 0.0;
-  bool xConverts = false;
-  bool yConverts = false;
-};
-
-ConvertedPoint ConvertAhead(std::string_view xText, std::string_view yText) {
-  ConvertedPoint point;
-  point.xConverts = TryParseDecimal(xText, point.x);
-  point.yConverts = TryParseDecimal(yText, point.y);
-  return point;
-}
-
 // One point whose x takes square-and-multiply at every exponent: no power
 // reports anything, so the only events are an overflowing store and the
 // conversion error of y. When y converts, each power goes into its power sum
@@ -85,6 +68,13 @@ void AddPoint(int n, const ConvertedPoint& point, std::string_view xText, std::s
 
 }  // namespace
 
+ConvertedPoint ConvertPoint(std::string_view xText, std::string_view yText) {
+  ConvertedPoint point;
+  point.xConverts = TryParseDecimal(xText, point.x);
+  point.yConverts = TryParseDecimal(yText, point.y);
+  return point;
+}
+
 PowerSums SumPowersStepByStep(int degree, const Column& xColumn, const Column& yColumn) {
   assert(degree >= 0 && degree <= kMaxDegree && xColumn.Count() == yColumn.Count());
   PowerSums s;
@@ -97,10 +87,10 @@ PowerSums SumPowers(int degree, const Column& xColumn, const Column& yColumn) {
   const int n = degree;
   const std::size_t m = xColumn.Count();
   PowerSums s;
-  ConvertedPoint next = m > 0 ? ConvertAhead(xColumn[0], yColumn[0]) : ConvertedPoint{};
+  ConvertedPoint next = m > 0 ? ConvertPoint(xColumn[0], yColumn[0]) : ConvertedPoint{};
   for (std::size_t r = 0; r < m; ++r) {
     const ConvertedPoint point = next;
-    if (r + 1 < m) next = ConvertAhead(xColumn[r + 1], yColumn[r + 1]);
+    if (r + 1 < m) next = ConvertPoint(xColumn[r + 1], yColumn[r + 1]);
     AddPoint(n, point, xColumn[r], yColumn[r], s);
   }
   return s;
@@ -111,7 +101,15 @@ PowerSumsBuilder::PowerSumsBuilder(int degree) : degree_(degree) {
 }
 
 void PowerSumsBuilder::Add(std::string_view xText, std::string_view yText) {
-  AddPoint(degree_, ConvertAhead(xText, yText), xText, yText, sums_);
+  AddPoint(degree_, ConvertPoint(xText, yText), xText, yText, sums_);
+}
+
+void PowerSumsBuilder::Add(const ConvertedPoint& point, std::string_view xText, std::string_view yText) {
+  AddPoint(degree_, point, xText, yText, sums_);
+}
+
+bool PowerSumsBuilder::NeedsTexts(const ConvertedPoint& point) const {
+  return !point.xConverts || !point.yConverts || !SquareAndMultiplyCovers(point.x, 2 * degree_);
 }
 
 }  // namespace peruka

@@ -39,6 +39,18 @@ PowerSums SumPowersStepByStep(int degree, const Column& xColumn, const Column& y
 // stores checked once per point; any other x value goes step by step.
 PowerSums SumPowers(int degree, const Column& xColumn, const Column& yColumn);
 
+// One point's texts converted ahead of their turn (TryParseDecimal), without
+// raising: a text that does not convert is converted again in its turn,
+// which raises its error in the right place.
+struct ConvertedPoint {
+  double x = 0.0;
+  double y = 0.0;
+  bool xConverts = false;
+  bool yConverts = false;
+};
+
+ConvertedPoint ConvertPoint(std::string_view xText, std::string_view yText);
+
 // SumPowers one point at a time, for input that is never held whole: after
 // Add has been called for every point in line order, Sums() holds the bits
 // SumPowers gives, and each Add raises the error and makes the reports that
@@ -49,6 +61,10 @@ class PowerSumsBuilder {
 
   // One point's x and y texts (trimmed, as the fit reads them).
   void Add(std::string_view xText, std::string_view yText);
+  // The same with the texts converted beforehand by ConvertPoint. The texts
+  // are read only when NeedsTexts(point); otherwise they may be empty.
+  void Add(const ConvertedPoint& point, std::string_view xText, std::string_view yText);
+  bool NeedsTexts(const ConvertedPoint& point) const;
   const PowerSums& Sums() const { return sums_; }
 
  private:

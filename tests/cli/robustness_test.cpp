@@ -176,7 +176,8 @@ void ExpectDocumentedShape(const CommandRun& run, int degree, const std::string&
       "結果が 4096 文字以上あります)|無効な浮動小数点操作|浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ)\\.\n");
   static const std::regex kNotice(
       "xとyのデータ数が違うよ\\(･･､\\) \\(x: [0-9]+ lines?, y: [0-9]+ lines?\\)\n|"
-      "データが入力されてないよ\\(･･､\\)\n|peruka-fit: [^\n]+:[1-9][0-9]*: 数字じゃないデータがあるよ\\(･･､\\)\n");
+      "データが入力されてないよ\\(･･､\\)\n|peruka-fit: [^\n]+:[1-9][0-9]*: "
+      "数字じゃないデータがあるよ\\(･･､\\)\n");
   switch (run.status) {
     case kExitSuccess: {
       EXPECT_TRUE(std::regex_match(run.out, kResult)) << context << run.out;

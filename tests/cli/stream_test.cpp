@@ -70,11 +70,16 @@ class RandomLines {
   std::size_t Below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(engine_); }
 
   // Mostly values that pass; a round is clean or damaged as a whole.
-  std::string Value() {
+  // Values that pass the check and convert.
+  std::string PlainValue() {
     static const std::vector<std::string> kClean = {"0", "-0", "1",  "2.5", "-1.25",
                                                     "3", ".",  " 4", "5 ",  "7.125"};
+    return kClean[Below(kClean.size())];
+  }
+
+  std::string Value() {
     if (Below(40) == 0) return "1" + std::string(160, '0');  // its square overflows
-    if (clean_ || Below(2) == 0) return kClean[Below(kClean.size())];
+    if (clean_ || Below(2) == 0) return PlainValue();
     static const std::vector<std::string> kPieces = {"0",
                                                      "-0",
                                                      "1",
@@ -136,60 +141,108 @@ class Counting {
   RuntimeMessagePresenter previous_;
 };
 
+std::string BadLine(std::size_t line) {
+  std::string text = "bad line ";
+  text += std::to_string(line);
+  return text;
+}
+
+struct Round {
+  int degree = 1;
+  bool pairs = false;
+  bool shiftJis = false;
+  std::string first;  // the pairs file, or the x column's
+  std::string second;
+};
+
+// The texts read at once, cut into columns and calculated whole.
+std::string Whole(const Round& round) {
+  const cli::InputText first = cli::ToColumnText(cli::InputText(round.first), round.shiftJis);
+  const cli::InputText second = cli::ToColumnText(cli::InputText(round.second), round.shiftJis);
+  Column x;
+  Column y;
+  if (round.pairs) {
+    if (const std::size_t badLine = cli::SplitPairs(first.View(), '.', x, y); badLine != 0)
+      return BadLine(badLine);
+  } else {
+    x = Column::Viewing(first.View());
+    y = Column::Viewing(second.View());
+  }
+  const Counting counting;
+  Outcome outcome = cli::CalculateColumns(round.degree, x, y);
+  outcome.domainReports = counting.count;
+  return Describe(outcome);
+}
+
+// The same texts in one pass, read in blocks of `block` bytes.
+std::string OnePass(const Round& round, std::size_t block, cli::PassThreads threads) {
+  const TextStream first(round.first);
+  const TextStream second(round.second);
+  ColumnLineReader firstLines(first.file, "first", round.shiftJis, block);
+  ColumnLineReader secondLines(second.file, "second", round.shiftJis, block);
+  HeldMessages reports;
+  try {
+    return Describe(round.pairs
+                        ? cli::StreamPairs(round.degree, firstLines, '.', reports, threads)
+                        : cli::StreamColumns(round.degree, firstLines, secondLines, reports, threads));
+  } catch (const cli::PairsFormatError& bad) {
+    return BadLine(bad.line);
+  }
+}
+
 TEST(OnePass, GivesWhatTheWholeColumnsGive) {
   SetLocaleDecimalMark('.');
   RandomLines random(20261207);
   constexpr std::size_t kBlockSizes[] = {1, 2, 3, 5, 16, cli::kReadBlockSize};
   int seen[8] = {};  // by kind
-  for (int round = 0; round < 1500; ++round) {
-    const int degree = 1 + static_cast<int>(random.Below(20));
-    const bool pairs = random.Below(2) == 0;
-    const bool shiftJis = random.Below(6) == 0;
-    const std::size_t block = kBlockSizes[random.Below(std::size(kBlockSizes))];
+  for (int i = 0; i < 1500; ++i) {
+    Round round;
+    round.degree = 1 + static_cast<int>(random.Below(20));
+    round.pairs = random.Below(2) == 0;
+    round.shiftJis = random.Below(6) == 0;
     random.SetClean(random.Below(2) == 0);
     const std::size_t lines = random.Below(12);
-    const std::string first = random.Text(lines, pairs);
-    const std::string second = random.Text(random.Below(4) == 0 ? random.Below(12) : lines, false);
-
-    // Whole: the texts read at once and cut into columns.
-    const cli::InputText firstText = cli::ToColumnText(cli::InputText(first), shiftJis);
-    const cli::InputText secondText = cli::ToColumnText(cli::InputText(second), shiftJis);
-    Column x;
-    Column y;
-    std::size_t badLine = 0;
-    if (pairs) {
-      badLine = cli::SplitPairs(firstText.View(), '.', x, y);
-    } else {
-      x = Column::Viewing(firstText.View());
-      y = Column::Viewing(secondText.View());
-    }
-    std::string whole = "bad line " + std::to_string(badLine);
-    if (badLine == 0) {
-      const Counting counting;
-      Outcome outcome = cli::CalculateColumns(degree, x, y);
-      outcome.domainReports = counting.count;
-      whole = Describe(outcome);
-    }
-
-    // One pass, in blocks.
-    const TextStream firstStream(first);
-    const TextStream secondStream(second);
-    ColumnLineReader firstLines(firstStream.file, "first", shiftJis, block);
-    ColumnLineReader secondLines(secondStream.file, "second", shiftJis, block);
-    HeldMessages reports;
-    std::string streamed;
-    try {
-      streamed = Describe(pairs ? cli::StreamPairs(degree, firstLines, '.', reports)
-                                : cli::StreamColumns(degree, firstLines, secondLines, reports));
-    } catch (const cli::PairsFormatError& bad) {
-      streamed = "bad line " + std::to_string(bad.line);
-    }
-    EXPECT_EQ(streamed, whole) << "round " << round << " block " << block;
+    round.first = random.Text(lines, round.pairs);
+    round.second = random.Text(random.Below(4) == 0 ? random.Below(12) : lines, false);
+    const std::size_t block = kBlockSizes[random.Below(std::size(kBlockSizes))];
+    const auto threads = random.Below(2) == 0 ? cli::PassThreads::One : cli::PassThreads::Two;
+    const std::string whole = Whole(round);
+    EXPECT_EQ(OnePass(round, block, threads), whole) << "round " << i << " block " << block;
     if (whole.starts_with("kind ")) ++seen[whole[5] - '0'];
   }
   // Every outcome comes up.
   for (int kind = 0; kind <= static_cast<int>(cli::OutcomeKind::Overflow); ++kind)
     EXPECT_GT(seen[kind], 10) << "kind " << kind;
+}
+
+// Inputs of several batches, with at most one damaged point somewhere: the
+// reading thread runs ahead of the arithmetic across batch boundaries.
+TEST(OnePass, ReadingAheadOnASecondThreadChangesNothing) {
+  SetLocaleDecimalMark('.');
+  RandomLines random(7);
+  const std::vector<std::string> kDamage = {"-", "1e3", "1" + std::string(160, '0'), "", "x"};
+  for (int i = 0; i < 12; ++i) {
+    Round round;
+    round.degree = 1 + static_cast<int>(random.Below(20));
+    round.pairs = i % 2 == 0;
+    const std::size_t points = cli::kBatchPoints + random.Below(3 * cli::kBatchPoints);
+    const std::size_t damaged = i % 3 == 0 ? points : random.Below(points);
+    const std::string damage = kDamage[random.Below(kDamage.size())];
+    for (std::size_t r = 0; r < points; ++r) {
+      round.first += r == damaged ? damage : random.PlainValue();
+      if (round.pairs) {
+        round.first += '\t';
+        round.first += random.PlainValue();
+      }
+      round.first += '\n';
+      round.second += random.PlainValue();
+      round.second += '\n';
+    }
+    if (i == 5) round.second += "1\n";  // one line more
+    const std::string whole = Whole(round);
+    EXPECT_EQ(OnePass(round, 4096, cli::PassThreads::One), whole) << "round " << i;
+    EXPECT_EQ(OnePass(round, 4096, cli::PassThreads::Two), whole) << "round " << i;
+  }
 }
 
 }  // namespace

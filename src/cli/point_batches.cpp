@@ -1,0 +1,131 @@
+#include "cli/point_batches.h"
+
+#include "cli/pairs.h"
+#include "fit/fit_polynomial.h"
+#include "text/numeric_text.h"
+#include "text/trim.h"
+
+namespace peruka::cli {
+
+void PointBatch::Clear() {
+  points.clear();
+  texts.clear();
+  last = false;
+  failure = nullptr;
+}
+
+PointReader::PointReader(int degree, ColumnLineReader& xLines, ColumnLineReader* yLines, char decimalMark)
+    : needs_(degree), xLines_(xLines), yLines_(yLines), decimalMark_(decimalMark) {}
+
+bool PointReader::NextPoint(std::string_view& x, std::string_view& y) {
+  if (yLines_ == nullptr) {
+    std::string_view line;
+    if (!xLines_.Next(line)) return false;
+    ++xCount_;
+    ++yCount_;
+    const std::size_t separator = PairSeparator(line, decimalMark_);
+    if (separator == std::string_view::npos) throw PairsFormatError{xLines_.Name(), xCount_};
+    x = line.substr(0, separator);
+    y = line.substr(separator + 1);
+    return true;
+  }
+  const bool hasX = xLines_.Next(x);
+  const bool hasY = yLines_->Next(y);
+  xCount_ += hasX;
+  yCount_ += hasY;
+  if (hasX && hasY) return true;
+  // The counts differ (or both files have ended): only the counts matter.
+  while (xLines_.Next(x)) ++xCount_;
+  while (yLines_->Next(y)) ++yCount_;
+  return false;
+}
+
+void PointReader::Take(std::string_view xLine, std::string_view yLine, PointBatch& batch) {
+  const std::size_t line = xCount_;
+  const std::string_view x = TrimmedView(xLine);
+  const std::string_view y = TrimmedView(yLine);
+  if (!nonNumericX_ && !IsNumericText(x)) nonNumericX_ = Place{false, line, std::string(x)};
+  if (!nonNumericY_ && !IsNumericText(y)) nonNumericY_ = Place{true, line, std::string(y)};
+  // Once the check is sure to fail, only the rule's places and the counts
+  // matter: no further point goes to the arithmetic.
+  if (nonNumericX_ || nonNumericY_) return;
+  PointBatch::Point point;
+  point.values = ConvertPoint(x, y);
+  if (needs_.NeedsTexts(point.values)) {
+    point.textsAt = batch.texts.size();
+    point.xLength = x.size();
+    point.yLength = y.size();
+    batch.texts.append(x).append(y);
+  }
+  batch.points.push_back(point);
+}
+
+void PointReader::Fill(PointBatch& batch) {
+  batch.Clear();
+  std::string_view x;
+  std::string_view y;
+  while (batch.points.size() < kBatchPoints) {
+    if (!NextPoint(x, y)) {
+      batch.last = true;
+      return;
+    }
+    Take(x, y, batch);
+  }
+}
+
+PointArithmetic::PointArithmetic(int degree) : degree_(degree), builder_(degree) {}
+
+void PointArithmetic::Add(const PointBatch& batch) {
+  for (const PointBatch::Point& point : batch.points) {
+    if (error_) return;
+    const std::size_t line = ++points_;
+    const std::string_view x = batch.XText(point);
+    const std::string_view y = batch.YText(point);
+    try {
+      builder_.Add(point.values, x, y);
+    } catch (const Exception& error) {
+      Outcome outcome;
+      SetError(error, outcome);
+      if (outcome.kind == OutcomeKind::Convert) {
+        // Every earlier text converted, and x comes before y.
+        const bool inY = point.values.xConverts;
+        outcome.place = Place{inY, line, std::string(inY ? y : x)};
+      }
+      error_ = std::move(outcome);
+    }
+  }
+}
+
+Outcome PointArithmetic::Finish(const PointReader& reader, const HeldMessages& reports) {
+  Outcome outcome;
+  const std::size_t xCount = reader.XCount();
+  const std::size_t yCount = reader.YCount();
+  if (xCount != yCount) {
+    outcome.check = ColumnCheck::CountsDiffer;
+  } else if (xCount == 0) {
+    outcome.check = ColumnCheck::NoData;
+  } else if (reader.NonNumericX() || reader.NonNumericY()) {
+    outcome.check = ColumnCheck::NotNumeric;
+    outcome.place = reader.NonNumericX() ? reader.NonNumericX() : reader.NonNumericY();
+  } else if (error_) {
+    outcome = std::move(*error_);
+  } else {
+    try {
+      outcome.fit = Eliminate(degree_, builder_.Sums());
+      outcome.fit.DeliverPendingFault();
+    } catch (const Exception& error) {
+      SetError(error, outcome);
+    }
+  }
+  outcome.xCount = xCount;
+  outcome.yCount = yCount;
+  if (outcome.check != ColumnCheck::Ok) {
+    outcome.kind = OutcomeKind::Notice;
+    outcome.message = std::string(NoticeText(outcome.check));
+  } else {
+    outcome.domainReports = reports.Count();
+  }
+  return outcome;
+}
+
+}  // namespace peruka::cli

@@ -1,15 +1,18 @@
 // The entry point: starts the window layer, creates the main window and runs
 // the message loop until the window is closed.
-#include <QPixmap>
+#include <QGuiApplication>
+#include <QString>
 
 #include "app/mainunit.h"
-#include "app/peruka_icon.h"
+#include "app/quit_on_signal.h"
+#include "app/window_icon.h"
 #include "numeric/exceptions.h"
 #include "numeric/extended.h"
 #include "numeric/locale_mark.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/window_layer.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
   using namespace peruka;
@@ -17,9 +20,12 @@ int main(int argc, char** argv) {
   LoadLocaleSettings();
   InstallRuntimeMessageBox();
   WindowLayer windowLayer(argc, argv);
+  // The desktop shell matches the window to its entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(kApplicationId.data(), kApplicationId.size()));
+  const QuitOnSignal quitOnSignal;
   try {
     Application->Initialize();
-    Application->SetIcon(QIcon(QPixmap(kPerukaIcon)));
+    Application->SetIcon(IconFromPng(WindowIconPng()));
     Application->SetTitle(kApplicationTitle);
     Application->CreateForm(MainForm);
     Application->Run();

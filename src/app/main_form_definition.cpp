@@ -1,7 +1,7 @@
 // The main window's definition: every position, size, caption and property
 // it is built from, at 120 pixels per inch, in one place.
 #include "app/mainunit.h"
-#include "app/peruka_icon.h"
+#include "app/window_icon.h"
 #include "app/window_texts.h"
 #include "ui/fonts.h"
 
@@ -40,7 +40,7 @@ FormDefinition BuildDefinition() {
   form.fontHeight = -15;
   form.pixelsPerInch = 120;
   form.textHeight = 15;
-  form.icon = kPerukaIcon;
+  form.iconPng = WindowIconPng();
   form.onCreate = "FormCreate";
   ControlDefinition label1 = Control("Label1", 3, 4, 42, 15);
   label1.caption = "Label1";

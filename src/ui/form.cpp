@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QPixmap>
 #include <QWindow>
 #include <algorithm>
 #include <optional>
@@ -312,7 +311,7 @@ void TForm::ReadDefinition(const FormDefinition& definition) {
   SetBorderStyle(definition.borderStyle);
   SetBorderIcons(definition.borderIcons);
   SetPosition(definition.position);
-  if (definition.icon) widget_->setWindowIcon(QIcon(QPixmap(definition.icon)));
+  if (!definition.iconPng.empty()) widget_->setWindowIcon(IconFromPng(definition.iconPng));
 
   // Scale to the screen: the font by the pixels per inch, everything else
   // by the height of "0" in that font against the definition's.

@@ -1,10 +1,18 @@
 #include "ui/form_definition.h"
 
+#include <QPixmap>
+
 #include "ui/button.h"
 #include "ui/control.h"
 #include "ui/label.h"
 
 namespace peruka {
+
+QIcon IconFromPng(std::string_view png) {
+  QPixmap pixmap;
+  pixmap.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<uint>(png.size()), "PNG");
+  return pixmap.isNull() ? QIcon() : QIcon(pixmap);
+}
 
 int ScaledFontHeight(int fontHeight, int screenPixelsPerInch, int definitionPixelsPerInch) {
   if (screenPixelsPerInch == definitionPixelsPerInch) return fontHeight;

@@ -3,6 +3,7 @@
 // screen.
 #pragma once
 
+#include <QIcon>
 #include <functional>
 #include <map>
 #include <optional>
@@ -62,11 +63,14 @@ struct FormDefinition {
   std::string_view fontName;
   int fontHeight = -11;  // negative: character height in pixels
   int pixelsPerInch = 96;
-  int textHeight = 13;                // height of "0" in the font at pixelsPerInch
-  const char* const* icon = nullptr;  // XPM image
+  int textHeight = 13;       // height of "0" in the font at pixelsPerInch
+  std::string_view iconPng;  // the window's icon, a PNG image
   std::string_view onCreate;
   std::vector<ControlDefinition> controls;
 };
+
+// The icon of a PNG image's bytes (a null icon when they are not one).
+QIcon IconFromPng(std::string_view png);
 
 // The scaling of a definition: font height by the screen's pixels per inch,
 // then every position and size by M / D, where M is the height of "0" in the

@@ -40,5 +40,4 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://peruka.jp/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window's font, which the libraries do not name.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
-set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR}/package)
 include(CPack)

@@ -13,7 +13,6 @@
 namespace peruka::testing {
 namespace {
 
-using cli::InputText;
 using cli::PairSeparator;
 using cli::SplitPairs;
 using cli::ToColumnText;
@@ -87,7 +86,7 @@ class ColumnTextConversion : public ::testing::TestWithParam<ConversionCase> {};
 
 TEST_P(ColumnTextConversion, GivesShiftJisBytes) {
   const ConversionCase& c = GetParam();
-  EXPECT_EQ(ToColumnText(InputText(c.input), c.shiftJis).View(), c.columnText);
+  EXPECT_EQ(ToColumnText(c.input, c.shiftJis), c.columnText);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,52 +105,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{"\x82\x50\xFF\n", true, "\x82\x50\xFF\n"},  // Shift-JIS as it is
                       ConversionCase{std::string("\0\xC3\xA9\0", 4), false, std::string("\0?\0", 3)}),
     ConversionRowName);
-
-class InputFiles : public CommandTest {};
-
-TEST_F(InputFiles, RegularFileIsReadWhole) {
-  std::string bytes(3 << 20, '7');
-  bytes[12345] = '\0';
-  bytes.back() = '\n';
-  InputText input;
-  ASSERT_EQ(InputText::FromFile(File("big", bytes), input), 0);
-  EXPECT_EQ(input.View(), bytes);
-  InputText moved = std::move(input);
-  EXPECT_EQ(moved.View(), bytes);
-  EXPECT_TRUE(input.View().empty());
-}
-
-TEST_F(InputFiles, EmptyFileIsEmptyText) {
-  InputText input;
-  ASSERT_EQ(InputText::FromFile(File("empty", ""), input), 0);
-  EXPECT_EQ(input.View(), "");
-}
-
-TEST_F(InputFiles, OpenFailureGivesErrno) {
-  InputText input;
-  EXPECT_EQ(InputText::FromFile((dir_ / "none").string(), input), ENOENT);
-  EXPECT_EQ(InputText::FromFile(dir_.string(), input), EISDIR);
-}
-
-TEST_F(InputFiles, StreamWithDescriptorAndWithoutGiveTheSame) {
-  const std::string bytes = std::string("1\t2\0\r\n", 6) + std::string(200000, '5');
-  std::FILE* withDescriptor = std::tmpfile();
-  ASSERT_NE(withDescriptor, nullptr);
-  std::fwrite(bytes.data(), 1, bytes.size(), withDescriptor);
-  std::rewind(withDescriptor);
-  InputText fromDescriptor;
-  EXPECT_EQ(InputText::FromStream(withDescriptor, fromDescriptor), 0);
-  std::fclose(withDescriptor);
-  EXPECT_EQ(fromDescriptor.View(), bytes);
-
-  std::string copy = bytes;
-  std::FILE* inMemory = fmemopen(copy.data(), copy.size(), "r");
-  ASSERT_NE(inMemory, nullptr);
-  InputText fromMemory;
-  EXPECT_EQ(InputText::FromStream(inMemory, fromMemory), 0);
-  std::fclose(inMemory);
-  EXPECT_EQ(fromMemory.View(), bytes);
-}
 
 }  // namespace
 }  // namespace peruka::testing

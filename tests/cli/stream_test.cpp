@@ -157,16 +157,15 @@ struct Round {
 
 // The texts read at once, cut into columns and calculated whole.
 std::string Whole(const Round& round) {
-  const cli::InputText first = cli::ToColumnText(cli::InputText(round.first), round.shiftJis);
-  const cli::InputText second = cli::ToColumnText(cli::InputText(round.second), round.shiftJis);
+  const std::string first = cli::ToColumnText(round.first, round.shiftJis);
+  const std::string second = cli::ToColumnText(round.second, round.shiftJis);
   Column x;
   Column y;
   if (round.pairs) {
-    if (const std::size_t badLine = cli::SplitPairs(first.View(), '.', x, y); badLine != 0)
-      return BadLine(badLine);
+    if (const std::size_t badLine = cli::SplitPairs(first, '.', x, y); badLine != 0) return BadLine(badLine);
   } else {
-    x = Column::Viewing(first.View());
-    y = Column::Viewing(second.View());
+    x = Column::Viewing(first);
+    y = Column::Viewing(second);
   }
   const Counting counting;
   Outcome outcome = cli::CalculateColumns(round.degree, x, y);

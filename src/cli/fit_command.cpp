@@ -61,7 +61,8 @@ class DecimalMarkScope {
 // One pass over the input (see stream_fit.h); then the reports, each
 // "powl: DOMAIN error" a line on `err`, unless the check refused the
 // columns, and the outcome.
-int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* err) {
+int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, std::FILE* out,
+              std::FILE* err) {
   const DecimalMarkScope markScope(options.decimalMark);
   HeldMessages reports;
   Outcome outcome;
@@ -69,7 +70,7 @@ int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* 
   if (options.pairs) {
     names = {options.pairsFile, options.pairsFile};
     const InputFile file(options.pairsFile, in);
-    ColumnLineReader lines(file.Stream(), options.pairsFile, options.shiftJis);
+    ColumnLineReader lines(file.Stream(), options.pairsFile, options.shiftJis, kReadBlockSize, maxLineLength);
     try {
       outcome = StreamPairs(options.degree, lines, LocaleDecimalMark(), reports);
     } catch (const PairsFormatError& bad) {
@@ -83,8 +84,10 @@ int Calculate(const Options& options, std::FILE* in, std::FILE* out, std::FILE* 
     names = {options.files[0], options.files[1]};
     const InputFile xFile(options.files[0], in);
     const InputFile yFile(options.files[1], in);
-    ColumnLineReader xLines(xFile.Stream(), options.files[0], options.shiftJis);
-    ColumnLineReader yLines(yFile.Stream(), options.files[1], options.shiftJis);
+    ColumnLineReader xLines(xFile.Stream(), options.files[0], options.shiftJis, kReadBlockSize,
+                            maxLineLength);
+    ColumnLineReader yLines(yFile.Stream(), options.files[1], options.shiftJis, kReadBlockSize,
+                            maxLineLength);
     outcome = StreamColumns(options.degree, xLines, yLines, reports);
   }
   if (outcome.kind != OutcomeKind::Notice) reports.WriteLines(err);
@@ -122,9 +125,9 @@ exactly as the calculator window's calculate button does.
 
 XFILE and YFILE hold one value per line, as the calculator's two column boxes
 do. Lines end with LF or CR LF; a last line break does not start another
-line; lines are taken whole, whatever their length. A FILE of "-" is
-standard input (for one of the two column files at most). UTF-8 input loses a
-leading byte-order mark, and a character with no Shift-JIS form becomes "?".
+line; lines are taken whole, up to 1 GiB each. A FILE of "-" is standard
+input (for one of the two column files at most). UTF-8 input loses a leading
+byte-order mark, and a character with no Shift-JIS form becomes "?".
 Output is UTF-8.
 
 Exit status:
@@ -133,8 +136,9 @@ Exit status:
   2   a value could not be converted, or the arithmetic faulted; the error
       message, ended by ".", is on standard error and nothing on standard output
   64  bad command line
-  65  a --pairs line has no separator (the line is named)
-  66  an input file cannot be read
+  65  a --pairs line has no separator, or a line is longer than 1 GiB (the
+      line is named)
+  66  an input file cannot be opened or read
   70  internal failure, such as running out of memory
   74  the result cannot be written
 Each "powl: DOMAIN error" report of the power function (two for every x equal
@@ -169,7 +173,8 @@ Strings are UTF-8; a byte of a name that is not UTF-8 becomes U+FFFD.
 )help";
 }
 
-int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err) {
+int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err,
+                  std::size_t maxLineLength) {
   try {
     if (const Information asked = InformationAskedFor(args); asked != Information::None) {
       Write(out, asked == Information::Help ? HelpText()
@@ -179,7 +184,7 @@ int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE
       return kExitIoError;
     }
     const Options options = ParseArguments(args);
-    return Calculate(options, in, out, err);
+    return Calculate(options, maxLineLength, in, out, err);
   } catch (const UsageError& usage) {
     Write(err, std::string(kProgram) + ": " + usage.message + "\nTry '" + std::string(kProgram) +
                    " --help' for more information.\n");
@@ -188,6 +193,9 @@ int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE
     Write(err, std::string(kProgram) + ": cannot read " + DisplayName(input.name) + ": " +
                    std::strerror(input.error) + "\n");
     return kExitNoInput;
+  } catch (const LineTooLongError& line) {
+    Write(err, LocationPrefix(line.name, line.line) + "line longer than " + SizeText(line.limit) + "\n");
+    return kExitDataFormat;
   } catch (const std::bad_alloc&) {
     Write(err, std::string(kProgram) + ": out of memory\n");
     return kExitSoftware;

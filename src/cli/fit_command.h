@@ -3,11 +3,13 @@
 // exactly as the calculate button does, and reports on the standard streams.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/exit_status.h"
+#include "cli/line_reader.h"
 
 namespace peruka::cli {
 
@@ -19,7 +21,10 @@ namespace peruka::cli {
 // notice or the error is one JSON object on `out` instead. For the length of the run the
 // process-wide decimal mark (LocaleDecimalMark) is "." or the --decimal-mark
 // one, whatever the locale, and the runtime message presenter is replaced.
-int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err);
+// A line longer than `maxLineLength` bytes ends the run with kExitDataFormat;
+// only tests give another limit than kMaxLineLength.
+int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE* out, std::FILE* err,
+                  std::size_t maxLineLength = kMaxLineLength);
 
 // The text that --help prints.
 std::string HelpText();

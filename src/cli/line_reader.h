@@ -4,13 +4,16 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace peruka::cli {
 
 inline constexpr std::size_t kReadBlockSize = std::size_t{1} << 18;
+// The longest line taken (without its line break). A longer one, such as an
+// endless line from a pipe, ends the reading before memory runs out.
+inline constexpr std::size_t kMaxLineLength = std::size_t{1} << 30;
 
 // An input that cannot be opened or read, with its errno.
 struct ReadError {
@@ -18,14 +21,28 @@ struct ReadError {
   int error;
 };
 
+// A line longer than the reader's limit: its input, its number (from 1) and
+// the limit.
+struct LineTooLongError {
+  std::string name;
+  std::size_t line;
+  std::size_t limit;
+};
+
+// "1 GiB", "64 KiB", "100 bytes": a size as the messages give it.
+std::string SizeText(std::size_t bytes);
+
 class LineReader {
  public:
   // Reads `stream`, which the caller keeps open; `name` is only for errors.
-  LineReader(std::FILE* stream, std::string name, std::size_t blockSize = kReadBlockSize);
+  // Its buffer stays below about maxLineLength + 2 * blockSize bytes.
+  LineReader(std::FILE* stream, std::string name, std::size_t blockSize = kReadBlockSize,
+             std::size_t maxLineLength = kMaxLineLength);
 
   // The next line, split as ForEachLine splits a text: at LF, the CR of a
   // CR LF dropped, a last line break starting no further line. The view
-  // lives until the next call. False at the end. Throws ReadError.
+  // lives until the next call. False at the end. Throws ReadError, or
+  // LineTooLongError as soon as the line is known to pass the limit.
   bool Next(std::string_view& line);
 
   const std::string& Name() const { return name_; }
@@ -35,11 +52,23 @@ class LineReader {
  private:
   // Reads one more block after the unread bytes; false at the end.
   bool Fill();
+  // Makes the buffer hold `capacity` bytes, the unread ones kept.
+  void Grow(std::size_t capacity);
+  // Throws LineTooLongError when a line of `length` bytes passes the limit.
+  void CheckLength(std::size_t length) const;
 
   std::FILE* stream_;
   std::string name_;
   std::size_t blockSize_;
-  std::vector<char> buffer_;
+  std::size_t maxLineLength_;
+  std::size_t lines_ = 0;  // the lines given so far
+  // Grown with realloc, which moves a large block by remapping its pages:
+  // a line near the limit never has two copies at once.
+  struct Free {
+    void operator()(char* bytes) const;
+  };
+  std::unique_ptr<char, Free> buffer_;
+  std::size_t capacity_;
   std::size_t begin_ = 0;  // the unread bytes are [begin_, end_)
   std::size_t end_ = 0;
   std::size_t scanned_ = 0;  // [begin_, scanned_) holds no LF
@@ -53,8 +82,8 @@ class LineReader {
 // never part of a character, so line by line gives the same bytes).
 class ColumnLineReader {
  public:
-  ColumnLineReader(std::FILE* stream, std::string name, bool shiftJis,
-                   std::size_t blockSize = kReadBlockSize);
+  ColumnLineReader(std::FILE* stream, std::string name, bool shiftJis, std::size_t blockSize = kReadBlockSize,
+                   std::size_t maxLineLength = kMaxLineLength);
 
   bool Next(std::string_view& line);
   const std::string& Name() const { return reader_.Name(); }

@@ -24,8 +24,10 @@ struct CommandRun {
   std::string err;
 };
 
-// Runs peruka-fit with `args`; `input` is its standard input.
-inline CommandRun RunCommand(const std::vector<std::string>& args, std::string_view input = {}) {
+// Runs peruka-fit with `args`; `input` is its standard input. A line longer
+// than `maxLineLength` bytes is refused.
+inline CommandRun RunCommand(const std::vector<std::string>& args, std::string_view input = {},
+                             std::size_t maxLineLength = cli::kMaxLineLength) {
   CommandRun run;
   std::FILE* in = std::tmpfile();
   if (in == nullptr) {
@@ -41,7 +43,7 @@ inline CommandRun RunCommand(const std::vector<std::string>& args, std::string_v
   std::size_t errSize = 0;
   std::FILE* out = open_memstream(&outData, &outSize);
   std::FILE* err = open_memstream(&errData, &errSize);
-  run.status = cli::RunFitCommand(args, in, out, err);
+  run.status = cli::RunFitCommand(args, in, out, err, maxLineLength);
   std::fclose(out);
   std::fclose(err);
   std::fclose(in);

@@ -2,7 +2,11 @@
 # Times peruka-fit and numpy side by side on one file of tab-separated points:
 #   peruka-fit -d 20 --pairs FILE
 #   numpy.loadtxt(FILE) + numpy.polyfit(x, y, 20)   (Debian's python3-numpy)
-# and reports wall times (best of RUNS), peak memory and the ratio.
+# and reports wall and CPU times (best of RUNS), peak memory and the ratio.
+# numpy runs as a user runs it: with the BLAS and LAPACK that Debian's
+# alternatives select (OpenBLAS from libopenblas0-pthread once installed) and
+# that library's own choice of threads, all cores by default. The script
+# prints the libraries numpy had loaded and OpenBLAS's threads.
 #
 # Usage: scripts/bench-vs-numpy.sh [POINTS] [RUNS]
 #   POINTS  number of points (default 1000000)
@@ -59,6 +63,22 @@ with warnings.catch_warnings():
 done = time.perf_counter()
 print(f"{loaded - start:.3f} {done - loaded:.3f}", file=sys.stderr)
 print(coefficients[-1])
+
+# What numpy measured with: the BLAS and LAPACK files mapped into this
+# process, and OpenBLAS's build and thread count where it is one of them.
+import ctypes, os
+mapped = sorted({os.path.realpath(line.split()[5]) for line in open("/proc/self/maps")
+                 if len(line.split()) >= 6 and ("blas" in line or "lapack" in line)})
+about = []
+for lib in mapped:
+    try:
+        blas = ctypes.CDLL(lib)
+        blas.openblas_get_config.restype = ctypes.c_char_p
+        about.append(f"{blas.openblas_get_config().decode()}, {blas.openblas_get_num_threads()} threads")
+        break
+    except (OSError, AttributeError):
+        pass
+print("; ".join(about or ["not OpenBLAS"]) + "; loaded: " + " ".join(mapped), file=sys.stderr)
 PY
 
 # best_of RUNS COMMAND...: prints "wall_seconds peak_kilobytes cpu_seconds" of
@@ -85,15 +105,24 @@ fitStatus=0
 "$fit" -d "$degree" --pairs "$data" > "$work/peruka-result" 2> /dev/null || fitStatus=$?
 read -r npWall npKb npCpu < <(best_of "$runs" "$python" "$work/numpy_fit.py" "$data" "$degree")
 read -r npLoad npFit < "$work/best-err"
+npBlas=$(sed -n 2p "$work/best-err")
+blasLink=$(update-alternatives --query "libblas.so.3-$(gcc -dumpmachine 2>/dev/null || echo x86_64-linux-gnu)" 2>/dev/null |
+  sed -n 's/^Value: //p')
 
 echo "file: $points points, $(stat -c %s "$data") bytes, degree $degree, best of $runs runs"
 echo "cpu:  $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "numpy $("$python" -c 'import numpy; print(numpy.__version__)'), BLAS: ${blasLink:-unknown} (alternatives)"
+echo "  measured with: $npBlas"
+echo "  thread settings: OPENBLAS_NUM_THREADS=${OPENBLAS_NUM_THREADS:-unset} OMP_NUM_THREADS=${OMP_NUM_THREADS:-unset}"
 printf '%-44s %8s %8s %9s\n' "" "wall s" "cpu s" "peak MB"
 printf '%-44s %8s %8s %9.1f\n' "peruka-fit -d $degree --pairs (exit $fitStatus)" "$fitWall" "$fitCpu" "$(awk -v k="$fitKb" 'BEGIN { print k / 1024 }')"
 printf '%-44s %8s %8s %9.1f\n' "python3: numpy loadtxt + polyfit (process)" "$npWall" "$npCpu" "$(awk -v k="$npKb" 'BEGIN { print k / 1024 }')"
 printf '%-44s %8s\n' "  of which loadtxt" "$npLoad"
 printf '%-44s %8s\n' "  of which polyfit" "$npFit"
-awk -v a="$npWall" -v b="$fitWall" -v l="$npLoad" -v f="$npFit" 'BEGIN {
-  printf "ratio numpy process / peruka-fit:              %.2f\n", a / b
+awk -v a="$npWall" -v b="$fitWall" -v l="$npLoad" -v f="$npFit" -v c="$npCpu" -v d="$fitCpu" \
+  -v m="$npKb" -v k="$fitKb" 'BEGIN {
+  printf "ratio numpy process / peruka-fit, wall:        %.2f\n", a / b
   printf "ratio numpy loadtxt+polyfit only / peruka-fit: %.2f\n", (l + f) / b
+  if (d > 0) printf "ratio numpy / peruka-fit, cpu:                 %.2f\n", c / d
+  printf "ratio numpy / peruka-fit, peak memory:         %.1f\n", m / k
 }'

@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic fontconfig
   librsvg2-bin scdoc groff-base man-db desktop-file-utils appstream lintian dpkg-dev
   xvfb xauth imagemagick xdotool x11-utils
-  python3 python3-numpy time
+  python3 python3-numpy libopenblas0-pthread time
 )
 
 if [ "${1:-}" = "--minimal" ]; then

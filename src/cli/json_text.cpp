@@ -5,41 +5,13 @@
 #include <cmath>
 #include <cstdint>
 
+#include "text/shift_jis.h"
+
 namespace peruka::cli {
 
 namespace {
 
 constexpr std::string_view kReplacement = "\\ufffd";
-
-// The length of the well-formed UTF-8 character at the start of `text`, or
-// 0 when its first byte does not start one (an overlong form, a surrogate,
-// a code point beyond U+10FFFF or a cut sequence).
-std::size_t Utf8CharacterLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
-  if (byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i)
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  return length;
-}
 
 }  // namespace
 

@@ -53,32 +53,6 @@ class Converter {
   iconv_t handle_;
 };
 
-// Length of the UTF-8 sequence that starts `text`, or 1 when it is malformed.
-// Overlong forms, surrogates and code points above U+10FFFF are malformed:
-// their second byte lies outside the range its lead byte allows.
-std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 1;
-  unsigned char low = 0x80, high = 0xBF;  // the allowed second bytes
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  }
-  if (length == 1 || length > text.size()) return 1;
-  if (byte(1) < low || byte(1) > high) return 1;
-  for (std::size_t i = 2; i < length; ++i)
-    if ((byte(i) & 0xC0) != 0x80) return 1;
-  return length;
-}
-
 }  // namespace
 
 bool IsAscii(std::string_view text) {
@@ -101,8 +75,9 @@ std::string Utf8ToShiftJis(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   converter.Run(utf8, out, [](std::string_view rest, std::string& sink) {
-    sink += '?';
-    return Utf8SequenceLength(rest);
+    sink += '?';  // one for each byte of a malformed sequence
+    const std::size_t length = Utf8CharacterLength(rest);
+    return length == 0 ? 1 : length;
   });
   return out;
 }
@@ -117,6 +92,33 @@ std::string ShiftJisToUtf8(std::string_view sjis) {
     return std::size_t{1};
   });
   return out;
+}
+
+std::size_t Utf8CharacterLength(std::string_view text) {
+  if (text.empty()) return 0;
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the allowed second bytes
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (length > text.size()) return 0;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i)
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+  return length;
 }
 
 }  // namespace peruka

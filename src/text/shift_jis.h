@@ -2,6 +2,7 @@
 // internal text. All conversion goes through here.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,10 @@ std::string ShiftJisToUtf8(std::string_view sjis);
 
 // True when every byte is below 0x80: such a text is the same in both.
 bool IsAscii(std::string_view text);
+
+// The length of the well-formed UTF-8 character at the start of `text` (1 for
+// ASCII), or 0 when its first byte does not start one: an overlong form, a
+// surrogate, a code point beyond U+10FFFF or a cut sequence.
+std::size_t Utf8CharacterLength(std::string_view text);
 
 }  // namespace peruka

@@ -13,6 +13,7 @@
 #include "cli/outcome.h"
 #include "cli/report.h"
 #include "cli/stream_fit.h"
+#include "fit/fit_quality.h"
 #include "numeric/locale_mark.h"
 #include "version.h"
 
@@ -67,12 +68,14 @@ int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, 
   HeldMessages reports;
   Outcome outcome;
   InputNames names;
+  KeptPoints kept;
+  KeptPoints* const keep = options.stats ? &kept : nullptr;
   if (options.pairs) {
     names = {options.pairsFile, options.pairsFile};
     const InputFile file(options.pairsFile, in);
     ColumnLineReader lines(file.Stream(), options.pairsFile, options.shiftJis, kReadBlockSize, maxLineLength);
     try {
-      outcome = StreamPairs(options.degree, lines, LocaleDecimalMark(), reports);
+      outcome = StreamPairs(options.degree, lines, LocaleDecimalMark(), reports, PassThreads::Two, keep);
     } catch (const PairsFormatError& bad) {
       const std::string_view between = LocaleDecimalMark() == ','
                                            ? "no tab between x and y (the decimal mark is a comma)"
@@ -88,10 +91,13 @@ int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, 
                             maxLineLength);
     ColumnLineReader yLines(yFile.Stream(), options.files[1], options.shiftJis, kReadBlockSize,
                             maxLineLength);
-    outcome = StreamColumns(options.degree, xLines, yLines, reports);
+    outcome = StreamColumns(options.degree, xLines, yLines, reports, PassThreads::Two, keep);
   }
   if (outcome.kind != OutcomeKind::Notice) reports.WriteLines(err);
-  return Report(outcome, names, options.format, out, err);
+  if (keep == nullptr || outcome.kind != OutcomeKind::Result)
+    return Report(outcome, names, options.format, out, err);
+  const FitQuality stats = MeasureFit(outcome.fit, kept.x, kept.y);
+  return Report(outcome, names, options.format, out, err, &stats);
 }
 
 }  // namespace
@@ -119,6 +125,9 @@ exactly as the calculator window's calculate button does.
                         conversion.
       --format F        "text" (the default): the window's texts, as below;
                         "json": one JSON object on standard output instead
+      --stats           after a result, also the fit's quality figures (see
+                        below). Keeps the converted points in memory, 16
+                        bytes a point, for a second look after the fit
   -h, --help            show this help and exit
       --version         show the version and exit
       --                end of options
@@ -162,6 +171,12 @@ Its members, in this order, those in brackets only where they apply:
                     coefficient as the shortest decimal number that reads back
                     as the same double, "text": its 15-decimal text as the
                     window shows it}
+  ["stats"]         with --stats: {"r_squared", "adjusted_r_squared",
+                    "residual_standard_error", "max_abs_residual",
+                    "max_residual_point", "condition_number",
+                    "condition_warning"}, each a number, null where it is
+                    undefined (or the condition number infinite), the point
+                    counted from 0, the warning true or false
   otherwise:
   "message"         the notice or error text (without the error's ".")
   ["file", "line", "text"]  where the fault is: FILE as named ("-" for
@@ -170,6 +185,16 @@ Its members, in this order, those in brackets only where they apply:
   and always:
   "domain_reports"  the number of "powl: DOMAIN error" reports
 Strings are UTF-8; a byte of a name that is not UTF-8 becomes U+FFFD.
+
+With --stats, in text mode a block follows the result on standard error:
+決定係数 R² = 1 - SSres/SStot (undefined when every y is the same),
+自由度調整済み決定係数 = 1 - (1 - R²)(m - 1)/(m - N - 1) and 残差標準誤差 =
+sqrt(SSres/(m - N - 1)) (both undefined unless m > N + 1), 最大絶対残差
+(点 I) with I counted from 0, and 正規方程式の条件数, the 1-norm condition
+number of the normal matrix estimated in extended precision. Above 1e12 a
+warning follows: a double holds about 16 significant digits, so the
+coefficients may have lost digits. Residuals use the printed coefficients
+(as doubles) on the converted points; m is the number of points.
 )help";
 }
 

@@ -106,6 +106,8 @@ Options ParseArguments(const std::vector<std::string>& args) {
       options.format = ParseFormat(value);
     } else if (arg == "--sjis") {
       options.shiftJis = true;
+    } else if (arg == "--stats") {
+      options.stats = true;
     } else {
       throw UsageError{"unknown option " + Quoted(arg)};
     }

@@ -21,6 +21,7 @@ struct Options {
   bool shiftJis = false;
   char decimalMark = '.';  // whatever the locale: data files are written with "."
   OutputFormat format = OutputFormat::Text;
+  bool stats = false;  // --stats: the fit's quality figures after the result
   std::vector<std::string> files;
 };
 

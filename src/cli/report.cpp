@@ -5,6 +5,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/json_text.h"
+#include "cli/stats_report.h"
 #include "fit/result_text.h"
 #include "numeric/format_fixed.h"
 #include "text/shift_jis.h"
@@ -46,9 +47,13 @@ int WriteOut(std::string_view text, int status, std::FILE* out, std::FILE* err) 
   return status;
 }
 
-int ReportText(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err) {
-  if (outcome.kind == OutcomeKind::Result)
-    return WriteOut(ShiftJisToUtf8(ResultText(outcome.fit)) + "\n", kExitSuccess, out, err);
+int ReportText(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err,
+               const FitQuality* stats) {
+  if (outcome.kind == OutcomeKind::Result) {
+    const int status = WriteOut(ShiftJisToUtf8(ResultText(outcome.fit)) + "\n", kExitSuccess, out, err);
+    if (stats != nullptr && status == kExitSuccess) Write(err, StatsText(*stats));
+    return status;
+  }
   std::string text;
   if (outcome.place) text = LocationPrefix(PlaceFile(*outcome.place, names), outcome.place->line);
   text += ShiftJisToUtf8(outcome.message);
@@ -103,9 +108,11 @@ std::string JsonFailureFields(const Outcome& outcome, const InputNames& names) {
   return json;
 }
 
-int ReportJson(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err) {
+int ReportJson(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err,
+               const FitQuality* stats) {
   std::string json = "{\"kind\":" + JsonString(KindName(outcome.kind));
   json += outcome.kind == OutcomeKind::Result ? JsonResultFields(outcome) : JsonFailureFields(outcome, names);
+  if (stats != nullptr && outcome.kind == OutcomeKind::Result) json += ",\"stats\":" + StatsJson(*stats);
   json += ",\"domain_reports\":" + std::to_string(outcome.domainReports) + "}\n";
   return WriteOut(json, StatusOf(outcome.kind), out, err);
 }
@@ -122,9 +129,9 @@ std::string LocationPrefix(std::string_view name, std::size_t line) {
 }
 
 int Report(const Outcome& outcome, const InputNames& names, OutputFormat format, std::FILE* out,
-           std::FILE* err) {
-  return format == OutputFormat::Json ? ReportJson(outcome, names, out, err)
-                                      : ReportText(outcome, names, out, err);
+           std::FILE* err, const FitQuality* stats) {
+  return format == OutputFormat::Json ? ReportJson(outcome, names, out, err, stats)
+                                      : ReportText(outcome, names, out, err, stats);
 }
 
 }  // namespace peruka::cli

@@ -9,6 +9,7 @@
 
 #include "cli/options.h"
 #include "cli/outcome.h"
+#include "fit/fit_quality.h"
 
 namespace peruka::cli {
 
@@ -26,8 +27,9 @@ std::string LocationPrefix(std::string_view name, std::size_t line);
 
 // Writes the outcome in the given format and returns the exit status. Any
 // "powl: DOMAIN error" lines already on `err` are flushed before a result
-// is written.
+// is written. With `stats` (--stats) a result is followed by its quality
+// figures: a block on `err` after the result text, or the "stats" member.
 int Report(const Outcome& outcome, const InputNames& names, OutputFormat format, std::FILE* out,
-           std::FILE* err);
+           std::FILE* err, const FitQuality* stats = nullptr);
 
 }  // namespace peruka::cli

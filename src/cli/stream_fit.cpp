@@ -80,7 +80,18 @@ class ReadAhead {
   std::thread worker_;  // last: starts once the rest is built
 };
 
-Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThreads threads) {
+// A batch's converted values. A text that did not convert ends the pass in
+// its error, so the kept points of such a pass are never measured.
+void Keep(const PointBatch& batch, KeptPoints* kept) {
+  if (kept == nullptr) return;
+  for (const PointBatch::Point& point : batch.points) {
+    kept->x.push_back(point.values.x);
+    kept->y.push_back(point.values.y);
+  }
+}
+
+Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThreads threads,
+                KeptPoints* kept) {
   PointArithmetic arithmetic(degree);
   const HoldMessagesScope hold(reports);
   if (threads == PassThreads::One) {
@@ -88,6 +99,7 @@ Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThre
     do {
       reader.Fill(batch);
       arithmetic.Add(batch);
+      Keep(batch, kept);
     } while (!batch.last);
   } else {
     ReadAhead ahead(reader);
@@ -95,6 +107,7 @@ Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThre
       const PointBatch& batch = ahead.Take();
       if (batch.failure) std::rethrow_exception(batch.failure);
       arithmetic.Add(batch);
+      Keep(batch, kept);
       last = batch.last;
     }
   }  // the reading thread has ended: its counts and places are final
@@ -104,15 +117,15 @@ Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThre
 }  // namespace
 
 Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yLines, HeldMessages& reports,
-                      PassThreads threads) {
+                      PassThreads threads, KeptPoints* kept) {
   PointReader reader(degree, xLines, &yLines, '.');
-  return RunPass(degree, reader, reports, threads);
+  return RunPass(degree, reader, reports, threads, kept);
 }
 
 Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports,
-                    PassThreads threads) {
+                    PassThreads threads, KeptPoints* kept) {
   PointReader reader(degree, lines, nullptr, decimalMark);
-  return RunPass(degree, reader, reports, threads);
+  return RunPass(degree, reader, reports, threads, kept);
 }
 
 }  // namespace peruka::cli

@@ -14,6 +14,8 @@
 // so the outcome is the same bit for bit.
 #pragma once
 
+#include <vector>
+
 #include "cli/held_messages.h"
 #include "cli/line_reader.h"
 #include "cli/outcome.h"
@@ -23,14 +25,22 @@ namespace peruka::cli {
 
 enum class PassThreads { One, Two };
 
+// The converted values of every point the arithmetic took, in line order
+// (16 bytes a point), for the quality figures of --stats.
+struct KeptPoints {
+  std::vector<double> x;
+  std::vector<double> y;
+};
+
 // Two column files read in lockstep, the longer one to its end. Reports of
-// the power function go to `reports`. Throws ReadError.
+// the power function go to `reports`. Throws ReadError. With `kept`, the
+// points are kept there as well (likewise for StreamPairs).
 Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yLines, HeldMessages& reports,
-                      PassThreads threads = PassThreads::Two);
+                      PassThreads threads = PassThreads::Two, KeptPoints* kept = nullptr);
 
 // One pairs file, each line cut at its separator (PairSeparator). Throws
 // ReadError, or PairsFormatError at the first line without a separator.
 Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports,
-                    PassThreads threads = PassThreads::Two);
+                    PassThreads threads = PassThreads::Two, KeptPoints* kept = nullptr);
 
 }  // namespace peruka::cli

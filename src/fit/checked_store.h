@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "numeric/faults.h"
 #include "numeric/extended.h"
+#include "numeric/faults.h"
 
 namespace peruka {
 

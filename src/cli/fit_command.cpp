@@ -176,7 +176,7 @@ Its members, in this order, those in brackets only where they apply:
                     "max_residual_point", "condition_number",
                     "condition_warning"}, each a number, null where it is
                     undefined (or the condition number infinite), the point
-                    counted from 0, the warning true or false
+                    counted from 1 like lines, the warning true or false
   otherwise:
   "message"         the notice or error text (without the error's ".")
   ["file", "line", "text"]  where the fault is: FILE as named ("-" for
@@ -190,10 +190,10 @@ With --stats, in text mode a block follows the result on standard error:
 決定係数 R² = 1 - SSres/SStot (undefined when every y is the same),
 自由度調整済み決定係数 = 1 - (1 - R²)(m - 1)/(m - N - 1) and 残差標準誤差 =
 sqrt(SSres/(m - N - 1)) (both undefined unless m > N + 1), 最大絶対残差
-(点 I) with I counted from 0, and 正規方程式の条件数, the 1-norm condition
-number of the normal matrix estimated in extended precision. Above 1e12 a
-warning follows: a double holds about 16 significant digits, so the
-coefficients may have lost digits. Residuals use the printed coefficients
+(点 I) with I counted from 1 like lines, and 正規方程式の条件数, the 1-norm
+condition number of the normal matrix estimated in extended precision.
+Above 1e12 a warning follows: a double holds about 16 significant digits,
+so the coefficients may have lost digits. Residuals use the printed coefficients
 (as doubles) on the converted points; m is the number of points.
 )help";
 }

@@ -35,7 +35,7 @@ std::string StatsText(const FitQuality& quality) {
   text += "自由度調整済み決定係数: " +
           Defined(quality.adjustedRSquared, quality.rSquared ? noFreedom : "y がすべて同じ値です") + "\n";
   text += "残差標準誤差: " + Defined(quality.residualStandardError, noFreedom) + "\n";
-  text += "最大絶対残差 (点 " + std::to_string(quality.maxResidualPoint) +
+  text += "最大絶対残差 (点 " + std::to_string(quality.maxResidualPoint + 1) +
           "): " + Figure(quality.maxAbsResidual) + "\n";
   text += "正規方程式の条件数: " + Figure(quality.condition);
   if (std::isinf(quality.condition)) text += " (行列が特異か、拡張精度の範囲を超えています)";
@@ -52,7 +52,7 @@ std::string StatsJson(const FitQuality& quality) {
          ",\"adjusted_r_squared\":" + JsonFigure(quality.adjustedRSquared) +
          ",\"residual_standard_error\":" + JsonFigure(quality.residualStandardError) +
          ",\"max_abs_residual\":" + JsonFigure(quality.maxAbsResidual) +
-         ",\"max_residual_point\":" + std::to_string(quality.maxResidualPoint) +
+         ",\"max_residual_point\":" + std::to_string(quality.maxResidualPoint + 1) +
          ",\"condition_number\":" + JsonFigure(quality.condition) +
          ",\"condition_warning\":" + (quality.conditionWarning ? "true" : "false") + "}";
 }

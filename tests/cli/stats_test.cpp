@@ -49,12 +49,12 @@ TEST_F(StatsTest, TextBlockFollowsTheResultOnStandardError) {
       {{"-d", "2", "--stats", "--pairs", pairs},
        "",
        {"--- 当てはまりの統計 ---\n", "決定係数 R²: 0.9999196851\n", "自由度調整済み決定係数: 0.9998875591\n",
-        "残差標準誤差: 0.1897680288\n", "最大絶対残差 (点 6): 0.2244047619\n", "正規方程式の条件数: 6300\n"},
+        "残差標準誤差: 0.1897680288\n", "最大絶対残差 (点 7): 0.2244047619\n", "正規方程式の条件数: 6300\n"},
        false},
       // The same through a pipe: the points are kept as they are read.
       {{"-d", "2", "--pairs", "-", "--stats"},
        kQuadratic,
-       {"決定係数 R²: 0.9999196851\n", "最大絶対残差 (点 6): 0.2244047619\n", "正規方程式の条件数: 6300\n"},
+       {"決定係数 R²: 0.9999196851\n", "最大絶対残差 (点 7): 0.2244047619\n", "正規方程式の条件数: 6300\n"},
        false},
       // Constant y: R² undefined (numpy: SStot = 0).
       {{"--stats", File("x3", "1\n2\n3\n"), File("y3", "5\n5\n5\n")},
@@ -106,7 +106,7 @@ TEST_F(StatsTest, JsonStatsMember) {
       {"adjusted_r_squared", 0.9998875591127763},
       {"residual_standard_error", 0.18976802881914762},
       {"max_abs_residual", 0.22440476190475067},
-      {"max_residual_point", 6},
+      {"max_residual_point", 7},
       {"condition_number", 6299.999999999995},
   };
   for (const auto& figure : figures)

@@ -1,5 +1,6 @@
 #include "app/mainunit.h"
 
+#include "app/window_texts.h"
 #include "fit/column.h"
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
@@ -53,6 +54,12 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
                     DataKeyUp(sender, key, shift);
                   }));
   ReadDefinition(MainFormDefinition());
+
+  // The result can be copied from the label's context menu or with
+  // Ctrl+Shift+C anywhere in the window; a result wider than the window is
+  // shown whole in the label's tool tip.
+  Answer->AddCopyCommand(TextOf(WindowText::CopyCommand), kCopyResultKeys);
+  Answer->SetHintWhenCut(true);
 }
 
 void TMainForm::FormCreate(TObject*) {

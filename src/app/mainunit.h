@@ -51,6 +51,9 @@ extern TMainForm* MainForm;
 // The window definition of the main window, at 120 pixels per inch.
 const FormDefinition& MainFormDefinition();
 
+// The keys that copy the result, in any control of the window.
+inline constexpr std::string_view kCopyResultKeys = "Ctrl+Shift+C";
+
 // The application title, "ペルカ".
 extern const std::string_view kApplicationTitle;
 

@@ -8,7 +8,16 @@
 
 namespace peruka {
 
-enum class WindowText { Title, XHeading, YHeading, ClearCaption, CalcCaption, DegreeName, ResultName };
+enum class WindowText {
+  Title,
+  XHeading,
+  YHeading,
+  ClearCaption,
+  CalcCaption,
+  DegreeName,
+  ResultName,
+  CopyCommand,
+};
 
 struct TextTwin {
   std::string_view shiftJis;
@@ -35,6 +44,8 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
     {WindowText::DegreeName, {"\x8E\x9F\x90\x94", u8"次数"}},
     // the result label while it is empty, for screen readers
     {WindowText::ResultName, {"\x8C\x76\x8E\x5A\x8C\x8B\x89\xCA", u8"計算結果"}},
+    // the result label's context menu item that copies the result
+    {WindowText::CopyCommand, {"\x83\x52\x83\x73\x81\x5B", u8"コピー"}},
 };
 
 // The degree list's items, "１次" to "２０次".

@@ -1,8 +1,12 @@
 #include "ui/label.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcut>
 
+#include "ui/clipboard.h"
 #include "ui/draw_text.h"
 #include "ui/qt_text.h"
 
@@ -38,6 +42,12 @@ class LabelWidget final : public QWidget {
     QWidget::changeEvent(event);
   }
 
+  // A resized parent may cut the label or stop cutting it.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (label_ && watched == parentWidget() && event->type() == QEvent::Resize) label_->UpdateCutHint();
+    return QWidget::eventFilter(watched, event);
+  }
+
  private:
   TLabel* label_;
 };
@@ -61,7 +71,50 @@ void TLabel::CaptionChanged() {
     SetAccessibleText(captionText_);
   }
   if (focusControl_) focusControl_->SetAccessibleText(captionText_);
+  if (copyAction_) copyAction_->setEnabled(!ClipboardTextOf(captionText_).isEmpty());
+  UpdateCutHint();
   if (widget_) widget_->update();
+}
+
+void TLabel::AddCopyCommand(std::string_view menuCaption, std::string_view keys) {
+  if (!widget_ || copyAction_) return;
+  copyAction_ = new QAction(ToQString(menuCaption), widget_);
+  copyAction_->setEnabled(!ClipboardTextOf(captionText_).isEmpty());
+  QObject::connect(copyAction_, &QAction::triggered, widget_, [this] { CopyCaption(); });
+  widget_->addAction(copyAction_);
+  widget_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* shortcut =
+      new QShortcut(QKeySequence::fromString(ToQString(keys), QKeySequence::PortableText), widget_->window());
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, widget_, [this] { CopyCaption(); });
+}
+
+bool TLabel::CopyCaption() const { return PutOnClipboard(ClipboardTextOf(captionText_)); }
+
+void TLabel::SetHintWhenCut(bool on) {
+  if (on == hintWhenCut_ || !widget_) return;
+  hintWhenCut_ = on;
+  if (QWidget* parent = widget_->parentWidget()) {
+    if (on) {
+      parent->installEventFilter(widget_);
+    } else {
+      parent->removeEventFilter(widget_);
+    }
+  }
+  if (!on) widget_->setToolTip(QString());
+  UpdateCutHint();
+}
+
+void TLabel::UpdateCutHint() {
+  if (!hintWhenCut_ || !widget_) return;
+  const QWidget* parent = widget_->parentWidget();
+  const bool cut = parent && widget_->geometry().right() >= parent->width() && !caption_.empty();
+  widget_->setToolTip(cut ? DisplayText() : QString());
+}
+
+void TLabel::SetBounds(int left, int top, int width, int height) {
+  TGraphicControl::SetBounds(left, top, width, height);
+  UpdateCutHint();
 }
 
 void TLabel::SetFocusControl(TWinControl* control) {

@@ -8,6 +8,8 @@
 
 #include "ui/control.h"
 
+class QAction;
+
 namespace peruka {
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -44,6 +46,26 @@ class TLabel : public TGraphicControl {
   // What the label draws: the caption with the drawing rules applied.
   QString DisplayText() const;
 
+  // Adds the copy command: an item with the menu caption in the label's
+  // context menu, disabled while there is nothing to copy, and the keys
+  // (portable text such as "Ctrl+Shift+C") as a shortcut anywhere in the
+  // label's window. Both run CopyCaption.
+  void AddCopyCommand(std::string_view menuCaption, std::string_view keys);
+  QAction* CopyAction() const { return copyAction_; }
+  // Puts the caption on the clipboard (see ClipboardTextOf); true when
+  // something was copied, false with the clipboard untouched otherwise.
+  bool CopyCaption() const;
+
+  // While on, the label's tool tip is its whole text whenever the label
+  // reaches past the right edge of its parent's client area, and it has none
+  // otherwise.
+  void SetHintWhenCut(bool on);
+  bool HintWhenCut() const { return hintWhenCut_; }
+  // Brings the tool tip up to date with the caption and the bounds.
+  void UpdateCutHint();
+
+  void SetBounds(int left, int top, int width, int height) override;
+
  private:
   void CaptionChanged();
 
@@ -51,6 +73,8 @@ class TLabel : public TGraphicControl {
   QString captionText_;
   std::string emptyAccessibleName_;
   TWinControl* focusControl_ = nullptr;
+  QAction* copyAction_ = nullptr;
+  bool hintWhenCut_ = false;
   bool autoSize_ = true;
   bool wordWrap_ = false;
   bool showAccelChar_ = true;

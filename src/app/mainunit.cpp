@@ -1,11 +1,14 @@
 #include "app/mainunit.h"
 
+#include "app/pair_lines.h"
 #include "app/window_texts.h"
 #include "fit/column.h"
 #include "fit/column_check.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
+#include "numeric/locale_mark.h"
 #include "text/numeric_text.h"
+#include "ui/clipboard.h"
 #include "ui/message_form.h"
 
 namespace peruka {
@@ -60,6 +63,10 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   // shown whole in the label's tool tip.
   Answer->AddCopyCommand(TextOf(WindowText::CopyCommand), kCopyResultKeys);
   Answer->SetHintWhenCut(true);
+  // Either column box pastes (x, y) pairs into both columns.
+  for (TMemo* column : {XData, YData})
+    column->AddContextCommand(TextOf(WindowText::PastePairsCommand),
+                              [this](TObject* sender) { PastePairs(sender); });
 }
 
 void TMainForm::FormCreate(TObject*) {
@@ -139,6 +146,16 @@ void TMainForm::CalcBtnClick(TObject*) {
     return;
   }
   ShowResult(FitPolynomial(Jisuu->ItemIndex(), x, y));
+}
+
+void TMainForm::PastePairs(TObject*) {
+  const PairLines pairs = SplitPairLines(ClipboardTextSjis(), LocaleDecimalMark());
+  if (pairs.badLine != 0) {
+    ShowNotice(std::to_string(pairs.badLine) + std::string(TextOf(WindowText::NotAPairNotice)));
+    return;
+  }
+  for (const std::string& x : pairs.x) XData->Lines()->Add(x);
+  for (const std::string& y : pairs.y) YData->Lines()->Add(y);
 }
 
 void TMainForm::ShowResult(const FitResult& fit) {

@@ -38,6 +38,10 @@ class TMainForm : public TForm {
   void DataKeyUp(TObject* Sender, Word& Key, TShiftState Shift);
   // Checks the columns, fits the polynomial and shows it.
   void CalcBtnClick(TObject* Sender);
+  // The column boxes' paste command: appends the clipboard's (x, y) pairs,
+  // one a line, to the two columns, or shows a notice naming the first line
+  // that is not a pair and pastes nothing.
+  void PastePairs(TObject* Sender);
 
  private:
   // Writes the result into the label and fits the window's height to it.

@@ -17,6 +17,8 @@ enum class WindowText {
   DegreeName,
   ResultName,
   CopyCommand,
+  PastePairsCommand,
+  NotAPairNotice,
 };
 
 struct TextTwin {
@@ -46,6 +48,15 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
     {WindowText::ResultName, {"\x8C\x76\x8E\x5A\x8C\x8B\x89\xCA", u8"計算結果"}},
     // the result label's context menu item that copies the result
     {WindowText::CopyCommand, {"\x83\x52\x83\x73\x81\x5B", u8"コピー"}},
+    // the column boxes' context menu item that pastes (x, y) pairs
+    {WindowText::PastePairsCommand,
+     {"\x78\x20\x82\xC6\x20\x79\x20\x82\xCC\x91\x67\x82\xF0\x93\x5C\x82\xE8\x95\x74\x82\xAF",
+      u8"x と y の組を貼り付け"}},
+    // the notice for a pasted line that is not a pair, after its line number
+    {WindowText::NotAPairNotice,
+     {"\x20\x8D\x73\x96\xDA\x82\xAA\x20\x78\x20\x82\xC6\x20\x79\x20\x82\xCC\x91\x67\x82\xC9\x82"
+      "\xC8\x82\xC1\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1",
+      u8" 行目が x と y の組になっていません"}},
 };
 
 // The degree list's items, "１次" to "２０次".

@@ -54,4 +54,6 @@ QString ClipboardText() {
   return clipboard ? clipboard->text() : QString();
 }
 
+std::string ClipboardTextSjis() { return FromQString(ClipboardText()); }
+
 }  // namespace peruka

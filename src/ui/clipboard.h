@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 namespace peruka {
 
@@ -18,6 +19,8 @@ bool PutOnClipboard(const QString& text);
 
 // The clipboard's plain text, empty when it holds none.
 QString ClipboardText();
+// The same as the program's Shift-JIS text.
+std::string ClipboardTextSjis();
 
 // The lines of a text: CR LF, a lone CR and LF each end a line; a break at
 // the very end starts no further line.

@@ -1,7 +1,10 @@
 #include "ui/memo.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -61,6 +64,16 @@ class MemoWidget final : public QPlainTextEdit {
       }
     }
     QPlainTextEdit::keyReleaseEvent(event);
+  }
+
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    if (!memo_) {
+      QPlainTextEdit::contextMenuEvent(event);
+      return;
+    }
+    QMenu* menu = memo_->CreateContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
   }
 
   void focusInEvent(QFocusEvent* event) override {
@@ -155,6 +168,22 @@ void TMemo::SetText(std::string_view text) {
   value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   value.replace(u'\r', u'\n');
   Edit()->setPlainText(value);
+}
+
+QAction* TMemo::AddContextCommand(std::string_view caption, TNotifyEvent handler) {
+  auto* action = new QAction(ToQString(caption), widget_);
+  QObject::connect(action, &QAction::triggered, widget_, [this, onChoose = std::move(handler)] {
+    if (onChoose) DispatchEvent([&] { onChoose(this); });
+  });
+  contextCommands_.push_back(action);
+  return action;
+}
+
+QMenu* TMemo::CreateContextMenu(const QPoint& at) const {
+  QMenu* menu = Edit()->createStandardContextMenu(at);
+  if (!contextCommands_.empty()) menu->addSeparator();
+  for (QAction* action : contextCommands_) menu->addAction(action);
+  return menu;
 }
 
 void TMemo::KeyUp(Word& key, TShiftState shift) {

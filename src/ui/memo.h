@@ -4,10 +4,14 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/memo_strings.h"
 
+class QAction;
+class QMenu;
+class QPoint;
 class QPlainTextEdit;
 
 namespace peruka {
@@ -53,12 +57,20 @@ class TMemo : public TWinControl {
   // default processing of the release.
   TKeyEvent OnKeyUp;
 
+  // Adds an item with the caption below the standard items of the memo's
+  // context menu; choosing it raises the handler (through the event guard).
+  QAction* AddContextCommand(std::string_view caption, TNotifyEvent handler);
+  // The context menu as it opens at a point of the edit's viewport: the
+  // standard items, then the added ones. The caller owns it.
+  QMenu* CreateContextMenu(const QPoint& at) const;
+
   QPlainTextEdit* Edit() const;
   // Raises OnKeyUp (through the event guard).
   void KeyUp(Word& key, TShiftState shift);
 
  private:
   std::unique_ptr<TMemoStrings> lines_;
+  std::vector<QAction*> contextCommands_;
   bool wordWrap_ = true;
   TScrollStyle scrollBars_ = ssNone;
   TImeMode imeMode_ = imDontCare;

@@ -22,7 +22,7 @@ TEST(WindowTexts, EveryTwinConvertsToTheStoredBytes) {
 }
 
 TEST(WindowTexts, EveryNameHasOneText) {
-  for (int id = 0; id <= static_cast<int>(WindowText::CopyCommand); ++id)
+  for (int id = 0; id <= static_cast<int>(WindowText::NotAPairNotice); ++id)
     EXPECT_FALSE(TextOf(static_cast<WindowText>(id)).empty()) << id;
 }
 

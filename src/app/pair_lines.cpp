@@ -15,14 +15,20 @@ std::string_view WithoutBlanks(std::string_view text) {
   return text;
 }
 
+bool HasBlank(std::string_view text) {
+  for (const char c : text)
+    if (IsBlank(c)) return true;
+  return false;
+}
+
 // The two parts of a line cut at every separator, when there are exactly
-// two and neither is empty.
+// two, neither is empty and neither holds a blank.
 std::optional<std::pair<std::string_view, std::string_view>> CutAt(std::string_view line, char separator) {
   const std::size_t cut = line.find(separator);
   if (cut == std::string_view::npos || line.find(separator, cut + 1) != std::string_view::npos) return {};
   const std::string_view x = WithoutBlanks(line.substr(0, cut));
   const std::string_view y = WithoutBlanks(line.substr(cut + 1));
-  if (x.empty() || y.empty()) return {};
+  if (x.empty() || y.empty() || HasBlank(x) || HasBlank(y)) return {};
   return std::make_pair(x, y);
 }
 
@@ -33,8 +39,7 @@ std::optional<std::pair<std::string_view, std::string_view>> CutAtBlanks(std::st
   while (cut < line.size() && !IsBlank(line[cut])) ++cut;
   if (cut == line.size()) return {};
   const std::string_view y = WithoutBlanks(line.substr(cut));
-  for (const char c : y)
-    if (IsBlank(c)) return {};
+  if (HasBlank(y)) return {};
   return std::make_pair(line.substr(0, cut), y);
 }
 

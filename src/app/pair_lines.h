@@ -19,7 +19,7 @@ struct PairLines {
 // Splits each line (ended by CR LF, CR or LF) into its x and y: at a tab when
 // the line has one, else at a comma when it has one and the decimal mark is
 // not a comma, else at a run of blanks. A pair has exactly two parts, neither
-// empty once the blanks around it are gone. Lines of blanks only are
+// empty once the blanks around it are gone and neither with a blank inside. Lines of blanks only are
 // skipped. The texts are Shift-JIS, whose second bytes are never a blank, a
 // tab, a comma or a line break. On a bad line both columns come back empty.
 PairLines SplitPairLines(std::string_view text, char decimalMark);

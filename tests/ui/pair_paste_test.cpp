@@ -98,6 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "2 行目が x と y の組になっていません"},
         PasteCase{"LoneValue", "1\t2\n3\t4\n5\n7\t8", '.', false, "9", "8",
                   "3 行目が x と y の組になっていません"},
+        PasteCase{"BlankInsideAPart", "1\t2\n1,5 2", '.', false, "9", "8",
+                  "2 行目が x と y の組になっていません"},
         PasteCase{"ThreeParts", "1,2,3", '.', true, "9", "8", "1 行目が x と y の組になっていません"},
         PasteCase{"EmptyPart", "\n1\t", '.', false, "9", "8", "2 行目が x と y の組になっていません"},
         PasteCase{"NothingToPaste", "\n \n", '.', false, "9", "8", ""}),

@@ -9,6 +9,7 @@
 #include "numeric/locale_mark.h"
 #include "text/numeric_text.h"
 #include "ui/clipboard.h"
+#include "ui/file_drop.h"
 #include "ui/message_form.h"
 
 namespace peruka {
@@ -67,6 +68,8 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   for (TMemo* column : {XData, YData})
     column->AddContextCommand(TextOf(WindowText::PastePairsCommand),
                               [this](TObject* sender) { PastePairs(sender); });
+  // A text file dropped on the window brings in its pairs the same way.
+  AcceptFileDrops(*this, [this](const DroppedFile& file) { return DropFile(file); });
 }
 
 void TMainForm::FormCreate(TObject*) {
@@ -148,14 +151,25 @@ void TMainForm::CalcBtnClick(TObject*) {
   ShowResult(FitPolynomial(Jisuu->ItemIndex(), x, y));
 }
 
-void TMainForm::PastePairs(TObject*) {
-  const PairLines pairs = SplitPairLines(ClipboardTextSjis(), LocaleDecimalMark());
+void TMainForm::PastePairs(TObject*) { AppendPairs(ClipboardTextSjis()); }
+
+bool TMainForm::DropFile(const DroppedFile& file) {
+  if (!file.read) {
+    ShowNotice(file.name + std::string(TextOf(WindowText::FileNotReadNotice)));
+    return false;
+  }
+  return AppendPairs(file.text);
+}
+
+bool TMainForm::AppendPairs(std::string_view text) {
+  const PairLines pairs = SplitPairLines(text, LocaleDecimalMark());
   if (pairs.badLine != 0) {
     ShowNotice(std::to_string(pairs.badLine) + std::string(TextOf(WindowText::NotAPairNotice)));
-    return;
+    return false;
   }
   for (const std::string& x : pairs.x) XData->Lines()->Add(x);
   for (const std::string& y : pairs.y) YData->Lines()->Add(y);
+  return true;
 }
 
 void TMainForm::ShowResult(const FitResult& fit) {

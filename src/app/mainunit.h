@@ -10,6 +10,7 @@
 
 namespace peruka {
 
+struct DroppedFile;
 struct FitResult;
 
 class TMainForm : public TForm {
@@ -42,10 +43,16 @@ class TMainForm : public TForm {
   // one a line, to the two columns, or shows a notice naming the first line
   // that is not a pair and pastes nothing.
   void PastePairs(TObject* Sender);
+  // A text file dropped on the window: its (x, y) pairs are appended as the
+  // paste command appends them. False when a notice was shown.
+  bool DropFile(const DroppedFile& file);
 
  private:
   // Writes the result into the label and fits the window's height to it.
   void ShowResult(const FitResult& fit);
+  // Appends the pairs of a Shift-JIS text to the columns, or shows the
+  // notice naming its first line that is not a pair; false then.
+  bool AppendPairs(std::string_view text);
 };
 
 // The main window, set by the application object before the window's

@@ -19,6 +19,7 @@ enum class WindowText {
   CopyCommand,
   PastePairsCommand,
   NotAPairNotice,
+  FileNotReadNotice,
 };
 
 struct TextTwin {
@@ -57,6 +58,9 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
      {"\x20\x8D\x73\x96\xDA\x82\xAA\x20\x78\x20\x82\xC6\x20\x79\x20\x82\xCC\x91\x67\x82\xC9\x82"
       "\xC8\x82\xC1\x82\xC4\x82\xA2\x82\xDC\x82\xB9\x82\xF1",
       u8" 行目が x と y の組になっていません"}},
+    // the notice for a dropped file that cannot be read, after its name
+    {WindowText::FileNotReadNotice,
+     {"\x20\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1", u8" を読み込めません"}},
 };
 
 // The degree list's items, "１次" to "２０次".

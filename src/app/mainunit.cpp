@@ -8,9 +8,11 @@
 #include "fit/result_text.h"
 #include "numeric/locale_mark.h"
 #include "text/numeric_text.h"
+#include "text/shift_jis.h"
 #include "ui/clipboard.h"
 #include "ui/file_drop.h"
 #include "ui/message_form.h"
+#include "ui/save_file.h"
 
 namespace peruka {
 
@@ -64,10 +66,13 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   // shown whole in the label's tool tip.
   Answer->AddCopyCommand(TextOf(WindowText::CopyCommand), kCopyResultKeys);
   Answer->SetHintWhenCut(true);
-  // Either column box pastes (x, y) pairs into both columns.
-  for (TMemo* column : {XData, YData})
+  // Either column box pastes (x, y) pairs into both columns and saves both.
+  for (TMemo* column : {XData, YData}) {
     column->AddContextCommand(TextOf(WindowText::PastePairsCommand),
                               [this](TObject* sender) { PastePairs(sender); });
+    column->AddContextCommand(TextOf(WindowText::SaveDataCommand),
+                              [this](TObject* sender) { SaveData(sender); });
+  }
   // A text file dropped on the window brings in its pairs the same way.
   AcceptFileDrops(*this, [this](const DroppedFile& file) { return DropFile(file); });
 }
@@ -159,6 +164,14 @@ bool TMainForm::DropFile(const DroppedFile& file) {
     return false;
   }
   return AppendPairs(file.text);
+}
+
+void TMainForm::SaveData(TObject*) {
+  const std::string table = PairTable(XData->Lines()->GetAll(), YData->Lines()->GetAll());
+  std::string name;
+  if (SaveToChosenFile(ClientWidget(), TextOf(WindowText::SaveDataCommand), ShiftJisToUtf8(table), name) ==
+      SaveOutcome::kFailed)
+    ShowNotice(name + std::string(TextOf(WindowText::FileNotWrittenNotice)));
 }
 
 bool TMainForm::AppendPairs(std::string_view text) {

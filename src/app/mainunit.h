@@ -46,6 +46,9 @@ class TMainForm : public TForm {
   // A text file dropped on the window: its (x, y) pairs are appended as the
   // paste command appends them. False when a notice was shown.
   bool DropFile(const DroppedFile& file);
+  // The column boxes' save command: writes both columns, x<TAB>y a line, as
+  // UTF-8 to a file the user chooses, or shows a notice when it fails.
+  void SaveData(TObject* Sender);
 
  private:
   // Writes the result into the label and fits the window's height to it.

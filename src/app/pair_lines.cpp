@@ -78,4 +78,15 @@ PairLines SplitPairLines(std::string_view text, char decimalMark) {
   return pairs;
 }
 
+std::string PairTable(const std::vector<std::string>& x, const std::vector<std::string>& y) {
+  std::string table;
+  for (std::size_t i = 0; i < x.size() || i < y.size(); ++i) {
+    if (i < x.size()) table += x[i];
+    table += '\t';
+    if (i < y.size()) table += y[i];
+    table += '\n';
+  }
+  return table;
+}
+
 }  // namespace peruka

@@ -24,4 +24,8 @@ struct PairLines {
 // tab, a comma or a line break. On a bad line both columns come back empty.
 PairLines SplitPairLines(std::string_view text, char decimalMark);
 
+// The two columns as a table: "x<TAB>y" and LF for each line, as many lines
+// as the longer column has; the shorter column's missing cells are empty.
+std::string PairTable(const std::vector<std::string>& x, const std::vector<std::string>& y);
+
 }  // namespace peruka

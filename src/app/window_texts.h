@@ -20,6 +20,8 @@ enum class WindowText {
   PastePairsCommand,
   NotAPairNotice,
   FileNotReadNotice,
+  SaveDataCommand,
+  FileNotWrittenNotice,
 };
 
 struct TextTwin {
@@ -61,6 +63,12 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
     // the notice for a dropped file that cannot be read, after its name
     {WindowText::FileNotReadNotice,
      {"\x20\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1", u8" を読み込めません"}},
+    // the column boxes' context menu item that saves both columns to a file
+    {WindowText::SaveDataCommand,
+     {"\x83\x66\x81\x5B\x83\x5E\x82\xF0\x95\xDB\x91\xB6\x2E\x2E\x2E", u8"データを保存..."}},
+    // the notice for a file that cannot be written, after its name
+    {WindowText::FileNotWrittenNotice,
+     {"\x20\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1", u8" に書き込めません"}},
 };
 
 // The degree list's items, "１次" to "２０次".

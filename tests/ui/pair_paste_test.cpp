@@ -32,11 +32,13 @@ TEST_F(MainFormTest, TheColumnsContextMenusKeepTheStandardItemsAndAddThePasteIte
     std::unique_ptr<QMenu> standard(box->Edit()->createStandardContextMenu());
     std::unique_ptr<QMenu> menu(box->CreateContextMenu(QPoint(1, 1)));
     const QList<QAction*> items = menu->actions();
-    ASSERT_EQ(items.size(), standard->actions().size() + 2);  // a separator and the item
+    // A separator, the paste item and the save item.
+    ASSERT_EQ(items.size(), standard->actions().size() + 3);
     for (qsizetype i = 0; i < standard->actions().size(); ++i)
       EXPECT_EQ(items[i]->text(), standard->actions()[i]->text());
-    EXPECT_TRUE(items[items.size() - 2]->isSeparator());
-    EXPECT_EQ(items.last()->text(), kPasteCaption);
+    EXPECT_TRUE(items[items.size() - 3]->isSeparator());
+    EXPECT_EQ(items[items.size() - 2]->text(), kPasteCaption);
+    EXPECT_EQ(items.last()->text(), QString::fromUtf8("データを保存..."));
   }
   std::unique_ptr<QMenu> entry(form_->Data->CreateContextMenu(QPoint(1, 1)));
   for (QAction* action : entry->actions()) EXPECT_NE(action->text(), kPasteCaption);

@@ -2,6 +2,7 @@
 
 #include "cli/pairs.h"
 #include "fit/fit_polynomial.h"
+#include "numeric/decimal_parse.h"
 #include "text/numeric_text.h"
 #include "text/trim.h"
 
@@ -44,14 +45,25 @@ void PointReader::Take(std::string_view xLine, std::string_view yLine, PointBatc
   const std::size_t line = xCount_;
   const std::string_view x = TrimmedView(xLine);
   const std::string_view y = TrimmedView(yLine);
-  if (!nonNumericX_ && !IsNumericText(x)) nonNumericX_ = Place{false, line, std::string(x)};
-  if (!nonNumericY_ && !IsNumericText(y)) nonNumericY_ = Place{true, line, std::string(y)};
+  // Most data texts are plain decimals, which pass the character rule and
+  // convert by the short route; only the others take the two full steps.
+  PointBatch::Point point;
+  ConvertedPoint& values = point.values;
+  values.xConverts = TryParsePlainDecimal(x, values.x);
+  values.yConverts = TryParsePlainDecimal(y, values.y);
+  if (!values.xConverts) {
+    if (!nonNumericX_ && !IsNumericText(x)) nonNumericX_ = Place{false, line, std::string(x)};
+    values.xConverts = TryParseDecimal(x, values.x);
+  }
+  if (!values.yConverts) {
+    if (!nonNumericY_ && !IsNumericText(y)) nonNumericY_ = Place{true, line, std::string(y)};
+    values.yConverts = TryParseDecimal(y, values.y);
+  }
   // Once the check is sure to fail, only the rule's places and the counts
   // matter: no further point goes to the arithmetic.
   if (nonNumericX_ || nonNumericY_) return;
-  PointBatch::Point point;
-  point.values = ConvertPoint(x, y);
-  if (needs_.NeedsTexts(point.values)) {
+  point.plain = !needs_.NeedsTexts(values);
+  if (!point.plain) {
     point.textsAt = batch.texts.size();
     point.xLength = x.size();
     point.yLength = y.size();
@@ -79,6 +91,10 @@ void PointArithmetic::Add(const PointBatch& batch) {
   for (const PointBatch::Point& point : batch.points) {
     if (error_) return;
     const std::size_t line = ++points_;
+    if (point.plain) {
+      builder_.AddPlain(point.values);  // raises nothing
+      continue;
+    }
     const std::string_view x = batch.XText(point);
     const std::string_view y = batch.YText(point);
     try {
@@ -111,6 +127,7 @@ Outcome PointArithmetic::Finish(const PointReader& reader, const HeldMessages& r
     outcome = std::move(*error_);
   } else {
     try {
+      builder_.Finish();
       outcome.fit = Eliminate(degree_, builder_.Sums());
       outcome.fit.DeliverPendingFault();
     } catch (const Exception& error) {

@@ -32,6 +32,7 @@ struct PointBatch {
     std::size_t textsAt = 0;  // in `texts`: the x text, then the y text
     std::size_t xLength = 0;
     std::size_t yLength = 0;
+    bool plain = false;  // no texts needed (PowerSumsBuilder::NeedsTexts)
   };
   std::vector<Point> points;
   std::string texts;

@@ -1,7 +1,9 @@
 #include "fit/power_sums.h"
 
+#include <array>
 #include <cassert>
 #include <cmath>
+#include <utility>
 
 #include "fit/checked_store.h"
 #include "numeric/decimal_parse.h"
@@ -55,6 +57,30 @@ void AddCoveredPoint(int n, Extended x, const ConvertedPoint& point, std::string
   CheckStores(s.rhs, n + 1);
 }
 
+// A plain point (both texts convert, x covered): AddCoveredPoint without
+// looking at the stores. Its only possible event is an overflowing store, and
+// a sum that overflowed stays infinite or NaN, so a run of plain points can
+// be checked once at its end. One kernel per degree, so that the loops unroll.
+template <int N>
+void AddPlainPoint(const ConvertedPoint& point, PowerSums& s) {
+  const Extended x = point.x;
+  const Extended y = point.y;
+  Extended lower[std::size_t{N} + 1];
+  VisitSquareAndMultiplyPowers<2 * N>(x, lower, [&](int i, Extended power) {
+    s.sums[i] = StoreDouble(s.sums[i] + power);
+    if (i <= N) s.rhs[i] = StoreDouble(y * power + s.rhs[i]);
+  });
+}
+
+using PlainKernel = void (*)(const ConvertedPoint&, PowerSums&);
+
+template <int... N>
+constexpr std::array<PlainKernel, sizeof...(N)> PlainKernels(std::integer_sequence<int, N...>) {
+  return {&AddPlainPoint<N>...};
+}
+
+constexpr auto kPlainKernels = PlainKernels(std::make_integer_sequence<int, kMaxDegree + 1>{});
+
 // One point by the fast route, its texts converted beforehand.
 void AddPoint(int n, const ConvertedPoint& point, std::string_view xText, std::string_view yText,
               PowerSums& s) {
@@ -70,8 +96,8 @@ void AddPoint(int n, const ConvertedPoint& point, std::string_view xText, std::s
 
 ConvertedPoint ConvertPoint(std::string_view xText, std::string_view yText) {
   ConvertedPoint point;
-  point.xConverts = TryParseDecimal(xText, point.x);
-  point.yConverts = TryParseDecimal(yText, point.y);
+  point.xConverts = TryParsePlainDecimal(xText, point.x) || TryParseDecimal(xText, point.x);
+  point.yConverts = TryParsePlainDecimal(yText, point.y) || TryParseDecimal(yText, point.y);
   return point;
 }
 
@@ -83,17 +109,17 @@ PowerSums SumPowersStepByStep(int degree, const Column& xColumn, const Column& y
 }
 
 PowerSums SumPowers(int degree, const Column& xColumn, const Column& yColumn) {
-  assert(degree >= 0 && degree <= kMaxDegree && xColumn.Count() == yColumn.Count());
-  const int n = degree;
+  assert(xColumn.Count() == yColumn.Count());
   const std::size_t m = xColumn.Count();
-  PowerSums s;
+  PowerSumsBuilder builder(degree);
   ConvertedPoint next = m > 0 ? ConvertPoint(xColumn[0], yColumn[0]) : ConvertedPoint{};
   for (std::size_t r = 0; r < m; ++r) {
     const ConvertedPoint point = next;
     if (r + 1 < m) next = ConvertPoint(xColumn[r + 1], yColumn[r + 1]);
-    AddPoint(n, point, xColumn[r], yColumn[r], s);
+    builder.Add(point, xColumn[r], yColumn[r]);
   }
-  return s;
+  builder.Finish();
+  return builder.Sums();
 }
 
 PowerSumsBuilder::PowerSumsBuilder(int degree) : degree_(degree) {
@@ -101,15 +127,30 @@ PowerSumsBuilder::PowerSumsBuilder(int degree) : degree_(degree) {
 }
 
 void PowerSumsBuilder::Add(std::string_view xText, std::string_view yText) {
-  AddPoint(degree_, ConvertPoint(xText, yText), xText, yText, sums_);
+  Add(ConvertPoint(xText, yText), xText, yText);
 }
 
 void PowerSumsBuilder::Add(const ConvertedPoint& point, std::string_view xText, std::string_view yText) {
+  if (!NeedsTexts(point)) {
+    AddPlain(point);
+    return;
+  }
+  Finish();
   AddPoint(degree_, point, xText, yText, sums_);
 }
 
-bool PowerSumsBuilder::NeedsTexts(const ConvertedPoint& point) const {
-  return !point.xConverts || !point.yConverts || !SquareAndMultiplyCovers(point.x, 2 * degree_);
+void PowerSumsBuilder::AddPlain(const ConvertedPoint& point) {
+  assert(!NeedsTexts(point));
+  kPlainKernels[static_cast<std::size_t>(degree_)](point, sums_);
+  unchecked_ = true;
 }
+
+void PowerSumsBuilder::Finish() {
+  if (!unchecked_) return;
+  unchecked_ = false;
+  CheckStores(sums_.sums, 2 * degree_ + 1);
+  CheckStores(sums_.rhs, degree_ + 1);
+}
+
 
 }  // namespace peruka

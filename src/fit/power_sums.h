@@ -7,9 +7,11 @@
 // SumPowers is the fast route the fit takes. Tests compare the two.
 #pragma once
 
+#include <cassert>
 #include <string_view>
 
 #include "fit/column.h"
+#include "numeric/raise_power.h"
 
 namespace peruka {
 
@@ -35,8 +37,8 @@ PowerSums SumPowersStepByStep(int degree, const Column& xColumn, const Column& y
 // The same result, errors and reports, faster: each text is converted once,
 // one point ahead (so the conversion overlaps the arithmetic); an x value
 // for which the power function takes square-and-multiply at every exponent
-// gets all its powers from one recurrence, reports nothing, and has its
-// stores checked once per point; any other x value goes step by step.
+// gets all its powers from one recurrence and reports nothing; any other x
+// value goes step by step (see PowerSumsBuilder, which it uses).
 PowerSums SumPowers(int degree, const Column& xColumn, const Column& yColumn);
 
 // One point's texts converted ahead of their turn (TryParseDecimal), without
@@ -52,9 +54,15 @@ struct ConvertedPoint {
 ConvertedPoint ConvertPoint(std::string_view xText, std::string_view yText);
 
 // SumPowers one point at a time, for input that is never held whole: after
-// Add has been called for every point in line order, Sums() holds the bits
-// SumPowers gives, and each Add raises the error and makes the reports that
-// SumPowers does for that point. After an error the sums are of no use.
+// Add has been called for every point in line order, and then Finish, Sums()
+// holds the bits SumPowers gives; the error and the reports are those
+// SumPowers gives. After an error the sums are of no use.
+//
+// A plain point (both texts convert, every power by square-and-multiply) can
+// only fail by an overflowing store, and a sum that overflowed stays
+// infinite or NaN: so the stores of a run of plain points are checked once,
+// by the next point that is not plain or by Finish. Nothing else can be seen
+// in between, so the error is the one the point-by-point check would raise.
 class PowerSumsBuilder {
  public:
   explicit PowerSumsBuilder(int degree);
@@ -64,11 +72,22 @@ class PowerSumsBuilder {
   // The same with the texts converted beforehand by ConvertPoint. The texts
   // are read only when NeedsTexts(point); otherwise they may be empty.
   void Add(const ConvertedPoint& point, std::string_view xText, std::string_view yText);
-  bool NeedsTexts(const ConvertedPoint& point) const;
-  const PowerSums& Sums() const { return sums_; }
+  // Add for a point known to be plain (NeedsTexts is false).
+  void AddPlain(const ConvertedPoint& point);
+  // Raises the overflow of a store that Add has not checked yet.
+  void Finish();
+  // Whether Add reads the texts: false for a plain point.
+  bool NeedsTexts(const ConvertedPoint& point) const {
+    return !point.xConverts || !point.yConverts || !SquareAndMultiplyCovers(point.x, 2 * degree_);
+  }
+  const PowerSums& Sums() const {
+    assert(!unchecked_);
+    return sums_;
+  }
 
  private:
   int degree_;
+  bool unchecked_ = false;
   PowerSums sums_;
 };
 

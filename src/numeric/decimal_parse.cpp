@@ -149,6 +149,38 @@ bool TryParseDecimal(std::string_view text, double& value) {
   return !std::isinf(value);
 }
 
+bool TryParsePlainDecimal(std::string_view text, double& value) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const end = p + text.size();
+  const bool negative = p != end && *p == '-';
+  p += negative;
+  // At most 17 digits: the integer stays below 10^17, as in DigitAccumulator,
+  // and converts exactly.
+  std::uint64_t integer = 0;
+  int digits = 0;
+  int fractionDigits = -1;  // -1: no point
+  for (; p != end; ++p) {
+    const unsigned digit = static_cast<unsigned>(*p) - '0';
+    if (digit <= 9) {
+      integer = integer * 10 + digit;
+      ++digits;
+      fractionDigits += fractionDigits >= 0;
+    } else if (*p == '.' && fractionDigits < 0) {
+      fractionDigits = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || digits > 17) return false;
+  if (fractionDigits >= 0 && LocaleDecimalMark() != '.') return false;
+  Extended scanned = static_cast<Extended>(static_cast<std::int64_t>(integer));
+  // ScaleByPowerOfTen by fewer than 32 places: one division.
+  if (fractionDigits > 0) scanned = scanned / kPowersOfTenUnits[fractionDigits];
+  if (negative) scanned = -scanned;
+  value = StoreDouble(scanned);
+  return true;
+}
+
 double ParseDecimal(std::string_view text) {
   Extended value;
   if (!ScanDecimal(text, value)) RaiseConvertError(text);

@@ -42,7 +42,8 @@ inline bool SquareAndMultiplyCovers(Extended x, int maxPower) {
   const int field = ExponentField(x);
   if (field == 0 || field == kExtendedExponentAllOnes) return false;
   // The narrowest band is that of the largest exponent.
-  const int topBit = maxPower == 0 ? 0 : static_cast<int>(std::bit_width(static_cast<unsigned>(maxPower))) - 1;
+  const int topBit =
+      maxPower == 0 ? 0 : static_cast<int>(std::bit_width(static_cast<unsigned>(maxPower))) - 1;
   return IntegralBandCovers(field - kExtendedExponentBias, topBit);
 }
 
@@ -59,19 +60,48 @@ inline bool SquareAndMultiplyCovers(Extended x, int maxPower) {
 // each product rounded to extended: maxPower - 1 multiplications in all,
 // against up to 2 log2(i) for each power on its own.
 template <typename Visit>
+inline void VisitSquareAndMultiplyPowers(Extended x, int maxPower, Extended* lower, Visit visit);
+
+// The same for a constant maxPower, with the loop unrolled.
+template <int MaxPower, typename Visit>
+inline void VisitSquareAndMultiplyPowers(Extended x, Extended* lower, Visit visit);
+
+namespace square_and_multiply {
+
+// x^i from x^(i-1) (`previous`) and the powers kept in `lower`.
+inline Extended Step(int i, Extended x, Extended previous, const Extended* lower) {
+  return (i & 1) ? previous * x : lower[i / 2] * lower[i / 2];
+}
+
+// Hands x^i to `visit` and keeps it when a later square needs it.
+template <typename Visit>
+inline Extended Hand(int i, int maxPower, Extended power, Extended* lower, Visit& visit) {
+  visit(i, power);
+  if (i <= maxPower / 2) lower[i] = power;
+  return power;
+}
+
+}  // namespace square_and_multiply
+
+template <typename Visit>
 inline void VisitSquareAndMultiplyPowers(Extended x, int maxPower, Extended* lower, Visit visit) {
   assert(maxPower >= 0 && maxPower <= kMaxSquareAndMultiplyPower);
   assert(SquareAndMultiplyCovers(x, maxPower));
-  const int half = maxPower / 2;
-  lower[0] = 1.0L;
-  visit(0, 1.0L);
-  Extended previous = 1.0L;
-  for (int i = 1; i <= maxPower; ++i) {
-    const Extended power = (i & 1) ? previous * x : lower[i / 2] * lower[i / 2];
-    visit(i, power);
-    if (i <= half) lower[i] = power;
-    previous = power;
-  }
+  Extended previous = square_and_multiply::Hand(0, maxPower, 1.0L, lower, visit);
+  for (int i = 1; i <= maxPower; ++i)
+    previous = square_and_multiply::Hand(i, maxPower, square_and_multiply::Step(i, x, previous, lower), lower,
+                                         visit);
+}
+
+template <int MaxPower, typename Visit>
+inline void VisitSquareAndMultiplyPowers(Extended x, Extended* lower, Visit visit) {
+  static_assert(MaxPower >= 0 && MaxPower <= 64);
+  assert(SquareAndMultiplyCovers(x, MaxPower));
+  Extended previous = square_and_multiply::Hand(0, MaxPower, 1.0L, lower, visit);
+#pragma GCC unroll 64
+  for (int i = 1; i <= MaxPower; ++i)
+    previous = square_and_multiply::Hand(i, MaxPower, square_and_multiply::Step(i, x, previous, lower), lower,
+                                         visit);
 }
 
 // powers[i] = RaisePower(x, i), bit for bit, for i = 0 to maxPower, where

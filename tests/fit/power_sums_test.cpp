@@ -85,6 +85,7 @@ TEST(PowerSums, EveryRouteGivesTheSameSumsErrorsAndReports) {
         [&] {
           PowerSumsBuilder builder(n);
           for (int r = 0; r < m; ++r) builder.Add(xLines[r], yLines[r]);
+          builder.Finish();
           return SumBits(n, builder.Sums());
         },
         reports);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -246,6 +247,77 @@ TEST_F(ParseDecimalTest, ScanDecimalReportsWithoutRaising) {
   EXPECT_FALSE(ScanDecimal("1e4933", value));
   EXPECT_FALSE(ScanDecimal("", value));
   EXPECT_FALSE(ScanDecimal("1x", value));
+}
+
+// The short route for plain texts takes exactly the texts it should and gives
+// TryParseDecimal's bits for each; random plain texts of up to 19 digits
+// cover the rounding of 17-digit values and the refusal of longer ones.
+TEST_F(ParseDecimalTest, PlainRouteEqualsTheFullOne) {
+  struct Row {
+    char mark;
+    std::string text;
+    bool plain;
+  };
+  const std::vector<Row> rows = {
+      {'.', "0", true},
+      {'.', "-0", true},
+      {'.', "-0.731272", true},
+      {'.', ".5", true},
+      {'.', "5.", true},
+      {'.', "-.5", true},
+      {'.', "12345678901234567", true},
+      {'.', "1234567890.1234567", true},
+      {'.', "123456789012345678", false},
+      {'.', "0.000000000000000001", false},
+      {'.', "", false},
+      {'.', "-", false},
+      {'.', ".", false},
+      {'.', "-.", false},
+      {'.', "1.2.3", false},
+      {'.', "--1", false},
+      {'.', "+1", false},
+      {'.', "1e5", false},
+      {'.', " 1", false},
+      {'.', "1-", false},
+      {'.', std::string("1\0", 2), false},
+      {',', "15", true},
+      {',', "1.5", false},
+      {',', "1,5", false},
+      {',', "5.", false},
+  };
+  for (const Row& row : rows) {
+    SetLocaleDecimalMark(row.mark);
+    double plain = 0.0;
+    double full = 0.0;
+    ASSERT_EQ(TryParsePlainDecimal(row.text, plain), row.plain) << "[" << row.text << "] mark " << row.mark;
+    if (row.plain) {
+      ASSERT_TRUE(TryParseDecimal(row.text, full));
+      EXPECT_EQ(BitsOfDouble(plain), BitsOfDouble(full)) << row.text;
+    }
+  }
+  SetLocaleDecimalMark('.');
+  std::mt19937_64 random(7);
+  int accepted = 0;
+  for (int trial = 0; trial < 200000; ++trial) {
+    const int digits = 1 + static_cast<int>(random() % 19);
+    std::string text = random() % 2 ? "-" : "";
+    const int point = static_cast<int>(random() % (digits + 2)) - 1;  // -1: none
+    for (int i = 0; i < digits; ++i) {
+      if (i == point) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    if (point == digits) text += '.';
+    double plain = 0.0;
+    double full = 0.0;
+    if (!TryParsePlainDecimal(text, plain)) {
+      EXPECT_GT(digits, 17) << text;
+      continue;
+    }
+    ++accepted;
+    ASSERT_TRUE(TryParseDecimal(text, full)) << text;
+    ASSERT_EQ(BitsOfDouble(plain), BitsOfDouble(full)) << text;
+  }
+  EXPECT_GT(accepted, 150000);
 }
 
 }  // namespace

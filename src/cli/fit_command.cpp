@@ -27,7 +27,7 @@ class InputFile {
   InputFile(const std::string& name, std::FILE* in) : stream_(in) {
     if (name == kStandardInputName) return;
     stream_ = std::fopen(name.c_str(), "rb");
-    if (stream_ == nullptr) throw ReadError{name, errno};
+    if (stream_ == nullptr) throw ReadError{name, errno, {}};
     owned_ = true;
   }
   ~InputFile() {
@@ -216,7 +216,7 @@ int RunFitCommand(const std::vector<std::string>& args, std::FILE* in, std::FILE
     return kExitUsage;
   } catch (const ReadError& input) {
     Write(err, std::string(kProgram) + ": cannot read " + DisplayName(input.name) + ": " +
-                   std::strerror(input.error) + "\n");
+                   (input.reason.empty() ? std::string(std::strerror(input.error)) : input.reason) + "\n");
     return kExitNoInput;
   } catch (const LineTooLongError& line) {
     Write(err, LocationPrefix(line.name, line.line) + "line longer than " + SizeText(line.limit) + "\n");

@@ -1,5 +1,8 @@
 #include "cli/line_reader.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -33,6 +36,13 @@ LineReader::LineReader(std::FILE* stream, std::string name, std::size_t blockSiz
       maxLineLength_(maxLineLength),
       capacity_(2 * blockSize) {
   Grow(capacity_);
+  const int descriptor = fileno(stream);
+  struct stat status;
+  if (descriptor >= 0 && fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
+    const off_t start = lseek(descriptor, 0, SEEK_CUR);
+    if (start >= 0 && start <= status.st_size)
+      expectedBytes_ = static_cast<std::uint64_t>(status.st_size - start);
+  }
 }
 
 void LineReader::Free::operator()(char* bytes) const { std::free(bytes); }
@@ -66,8 +76,14 @@ bool LineReader::Fill() {
   errno = 0;
   const std::size_t got = std::fread(buffer_.get() + end_, 1, blockSize_, stream_);
   end_ += got;
+  readBytes_ += got;
   if (got < blockSize_) {
-    if (std::ferror(stream_)) throw ReadError{name_, errno != 0 ? errno : EIO};
+    if (std::ferror(stream_)) throw ReadError{name_, errno != 0 ? errno : EIO, {}};
+    if (expectedBytes_ && readBytes_ < *expectedBytes_) {
+      std::string reason = "the file shrank while it was read (";
+      reason.append(std::to_string(readBytes_)).append(" of ").append(std::to_string(*expectedBytes_));
+      throw ReadError{name_, 0, reason.append(" bytes)")};
+    }
     atEnd_ = true;
   }
   return got > 0;

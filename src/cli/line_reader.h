@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,10 +17,12 @@ inline constexpr std::size_t kReadBlockSize = std::size_t{1} << 18;
 // endless line from a pipe, ends the reading before memory runs out.
 inline constexpr std::size_t kMaxLineLength = std::size_t{1} << 30;
 
-// An input that cannot be opened or read, with its errno.
+// An input that cannot be opened or read, with its errno, or with a reason
+// of its own where no errno says what happened.
 struct ReadError {
   std::string name;
   int error;
+  std::string reason;
 };
 
 // A line longer than the reader's limit: its input, its number (from 1) and
@@ -62,6 +66,11 @@ class LineReader {
   std::size_t blockSize_;
   std::size_t maxLineLength_;
   std::size_t lines_ = 0;  // the lines given so far
+  // A regular file's bytes from the start position, as it was opened: fewer
+  // at the end means the file shrank while it was read, and the lines read
+  // would silently be a part of it.
+  std::optional<std::uint64_t> expectedBytes_;
+  std::uint64_t readBytes_ = 0;
   // Grown with realloc, which moves a large block by remapping its pages:
   // a line near the limit never has two copies at once.
   struct Free {

@@ -3,6 +3,7 @@
 // sizes so that lines, CR LF pairs and UTF-8 characters straddle them, must
 // end in the same outcome, bit for bit, with the same reports.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -100,8 +101,8 @@ class RandomLines {
                                                      "é",
                                                      "x",
                                                      "100000000",
-                                                     "0." + std::string(30, '3'),
-                                                     "1" + std::string(320, '0'),
+                                                     std::string("0.").append(30, '3'),
+                                                     std::string("1").append(320, '0'),
                                                      "\x82\xA0"};
     return kPieces[Below(kPieces.size())];
   }
@@ -242,6 +243,37 @@ TEST(OnePass, ReadingAheadOnASecondThreadChangesNothing) {
     EXPECT_EQ(OnePass(round, 4096, cli::PassThreads::One), whole) << "round " << i;
     EXPECT_EQ(OnePass(round, 4096, cli::PassThreads::Two), whole) << "round " << i;
   }
+}
+
+// A regular file cut short while it is read must not pass for a shorter
+// input: the reader stops with an error that says so.
+TEST(LineReading, AFileThatShrinksWhileReadIsAnError) {
+  // Larger than any stdio buffer, so most of it is still unread.
+  std::string text;
+  for (int i = 0; i < 100000; ++i) {
+    text += std::to_string(i);
+    text += '\n';
+  }
+  const TextStream file(text);
+  cli::LineReader lines(file.file, "shrinking.txt", 64);
+  std::string_view line;
+  ASSERT_TRUE(lines.Next(line));
+  ASSERT_EQ(ftruncate(fileno(file.file), 100), 0);
+  try {
+    while (lines.Next(line)) {
+    }
+    ADD_FAILURE() << "the shortened file read to its end without an error";
+  } catch (const cli::ReadError& error) {
+    EXPECT_EQ(error.name, "shrinking.txt");
+    EXPECT_TRUE(error.reason.starts_with("the file shrank while it was read (")) << error.reason;
+    EXPECT_TRUE(error.reason.ends_with(" of 588890 bytes)")) << error.reason;
+  }
+  // A file that stays whole reads to its end.
+  const TextStream whole(text);
+  cli::LineReader all(whole.file, "whole.txt", 64);
+  std::size_t count = 0;
+  while (all.Next(line)) ++count;
+  EXPECT_EQ(count, 100000u);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "app/window_texts.h"
@@ -108,13 +109,14 @@ GraphCanvas::Layout GraphCanvas::LayOut(QSize size) const {
   const double line = metrics.height();
   layout.ranges = ChooseRanges(*data_);
 
-  const double top = 2.0 * line + 6.0;
-  const double bottom = kTickLength + line + 10.0;
+  // Whole pixels, so that the frame and the ticks fall on pixel edges.
+  const double top = std::ceil(2.0 * line + 6.0);
+  const double bottom = std::ceil(kTickLength + line + 10.0);
   const double height = std::max(20.0, size.height() - top - bottom);
   layout.yTicks = ChooseTicks(layout.ranges.y.lo, layout.ranges.y.hi,
                               std::max(2, static_cast<int>(height / kPixelsPerYTick)));
   layout.yLabels = Labels(layout.yTicks);
-  const double left = 10.0 + Widest(metrics, layout.yLabels) + 4.0 + kTickLength;
+  const double left = std::ceil(10.0 + Widest(metrics, layout.yLabels) + 4.0 + kTickLength);
   const double right = 20.0;
   const double width = std::max(20.0, size.width() - left - right);
 

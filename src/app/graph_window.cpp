@@ -8,7 +8,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -78,6 +80,20 @@ GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 void GraphWindow::SetData(std::shared_ptr<const GraphData> graph) { canvas_->SetData(std::move(graph)); }
+
+void GraphWindow::PlaceBeside(const QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  const QRect beside = window->frameGeometry();
+  const QSize outer = frameGeometry().size();
+  constexpr int kGap = 8;
+  if (beside.right() + kGap + outer.width() <= available.right()) {
+    move(beside.right() + kGap, std::max(available.top(), beside.top()));
+  } else if (beside.left() - kGap - outer.width() >= available.left()) {
+    move(beside.left() - kGap - outer.width(), std::max(available.top(), beside.top()));
+  }
+}
 
 void GraphWindow::SavePng() {
   QByteArray bytes;

@@ -21,6 +21,9 @@ class GraphWindow : public QWidget {
   explicit GraphWindow(QWidget* owner);
 
   void SetData(std::shared_ptr<const GraphData> graph);
+  // Puts the window beside another one on the same screen: to its right
+  // when it fits there, else to its left, else where it is.
+  void PlaceBeside(const QWidget* window);
 
   GraphCanvas* Canvas() const { return canvas_; }
   QCheckBox* ResidualsOption() const { return residuals_; }

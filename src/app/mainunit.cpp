@@ -222,7 +222,10 @@ void TMainForm::UpdateGraph() {
 
 void TMainForm::ShowGraph(TObject*) {
   if (!lastFit_) return;
-  if (!graph_) graph_ = new GraphWindow(Widget());
+  if (!graph_) {
+    graph_ = new GraphWindow(Widget());
+    graph_->PlaceBeside(Widget());
+  }
   UpdateGraph();
   graph_->show();
   graph_->raise();

@@ -1,5 +1,9 @@
 #include "app/mainunit.h"
 
+#include <QAction>
+#include <utility>
+
+#include "app/graph_window.h"
 #include "app/pair_lines.h"
 #include "app/window_texts.h"
 #include "fit/column.h"
@@ -7,6 +11,7 @@
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
 #include "numeric/locale_mark.h"
+#include "plot/graph_data.h"
 #include "text/numeric_text.h"
 #include "text/shift_jis.h"
 #include "ui/clipboard.h"
@@ -29,6 +34,13 @@ void WriteBackTrimmed(TMemo& box, const Column& column) {
 }
 
 }  // namespace
+
+// The points and the fit of the last successful calculation.
+struct TMainForm::LastFit {
+  FitResult fit;
+  Column x;
+  Column y;
+};
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   // The controls, in the order of the definition.
@@ -66,16 +78,24 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   // shown whole in the label's tool tip.
   Answer->AddCopyCommand(TextOf(WindowText::CopyCommand), kCopyResultKeys);
   Answer->SetHintWhenCut(true);
+  // The graph of the last successful calculation, from the same menu or with
+  // Ctrl+G anywhere in the window.
+  graphAction_ = Answer->AddContextCommand(TextOf(WindowText::ShowGraphCommand), kShowGraphKeys,
+                                           [this](TObject* sender) { ShowGraph(sender); });
+  graphAction_->setEnabled(false);
   // Either column box pastes (x, y) pairs into both columns and saves both.
   for (TMemo* column : {XData, YData}) {
-    column->AddContextCommand(TextOf(WindowText::PastePairsCommand),
-                              [this](TObject* sender) { PastePairs(sender); });
-    column->AddContextCommand(TextOf(WindowText::SaveDataCommand),
-                              [this](TObject* sender) { SaveData(sender); });
+    column->AddContextCommand(
+        TextOf(WindowText::PastePairsCommand), [this](TObject* sender) { PastePairs(sender); },
+        kPastePairsKeys);
+    column->AddContextCommand(
+        TextOf(WindowText::SaveDataCommand), [this](TObject* sender) { SaveData(sender); }, kSaveDataKeys);
   }
   // A text file dropped on the window brings in its pairs the same way.
   AcceptFileDrops(*this, [this](const DroppedFile& file) { return DropFile(file); });
 }
+
+TMainForm::~TMainForm() = default;
 
 void TMainForm::FormCreate(TObject*) {
   NextIsX = true;
@@ -153,7 +173,9 @@ void TMainForm::CalcBtnClick(TObject*) {
     ShowNotice(NoticeText(check));
     return;
   }
-  ShowResult(FitPolynomial(Jisuu->ItemIndex(), x, y));
+  const FitResult fit = FitPolynomial(Jisuu->ItemIndex(), x, y);
+  ShowResult(fit);
+  KeepForGraph(fit, std::move(x), std::move(y));
 }
 
 void TMainForm::PastePairs(TObject*) { AppendPairs(ClipboardTextSjis()); }
@@ -183,6 +205,31 @@ bool TMainForm::AppendPairs(std::string_view text) {
   for (const std::string& x : pairs.x) XData->Lines()->Add(x);
   for (const std::string& y : pairs.y) YData->Lines()->Add(y);
   return true;
+}
+
+void TMainForm::KeepForGraph(const FitResult& fit, Column x, Column y) {
+  lastFit_ = std::make_unique<LastFit>(LastFit{fit, std::move(x), std::move(y)});
+  graphCurrent_ = false;
+  graphAction_->setEnabled(true);
+  if (graph_ && graph_->isVisible()) UpdateGraph();
+}
+
+void TMainForm::UpdateGraph() {
+  if (!lastFit_ || !graph_ || graphCurrent_) return;
+  graph_->SetData(std::make_shared<const GraphData>(MakeGraphData(lastFit_->fit, lastFit_->x, lastFit_->y)));
+  graphCurrent_ = true;
+}
+
+void TMainForm::ShowGraph(TObject*) {
+  if (!lastFit_) return;
+  if (!graph_) {
+    graph_ = new GraphWindow(Widget());
+    graph_->PlaceBeside(Widget());
+  }
+  UpdateGraph();
+  graph_->show();
+  graph_->raise();
+  graph_->activateWindow();
 }
 
 void TMainForm::ShowResult(const FitResult& fit) {

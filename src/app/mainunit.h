@@ -2,6 +2,11 @@
 // buttons and the result label, with the handlers that use them.
 #pragma once
 
+#include <QPointer>
+#include <memory>
+
+#include "app/graph_window.h"
+#include "fit/column.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/form.h"
@@ -16,6 +21,7 @@ struct FitResult;
 class TMainForm : public TForm {
  public:
   explicit TMainForm(TComponent* owner);
+  ~TMainForm() override;
 
   TMemo* Data = nullptr;
   TComboBox* Jisuu = nullptr;
@@ -49,13 +55,33 @@ class TMainForm : public TForm {
   // The column boxes' save command: writes both columns, x<TAB>y a line, as
   // UTF-8 to a file the user chooses, or shows a notice when it fails.
   void SaveData(TObject* Sender);
+  // The result label's graph command: opens the graph window on the last
+  // successful calculation (nothing before the first one).
+  void ShowGraph(TObject* Sender);
+
+  // The graph command's menu item, enabled from the first successful
+  // calculation on; the graph window, once opened.
+  QAction* GraphAction() const { return graphAction_; }
+  GraphWindow* Graph() const { return graph_; }
 
  private:
+  struct LastFit;
+
   // Writes the result into the label and fits the window's height to it.
   void ShowResult(const FitResult& fit);
+  // Keeps a successful calculation for the graph, and shows it there at
+  // once while the graph window is open.
+  void KeepForGraph(const FitResult& fit, Column x, Column y);
+  // The graph of the kept calculation, built when first needed.
+  void UpdateGraph();
   // Appends the pairs of a Shift-JIS text to the columns, or shows the
   // notice naming its first line that is not a pair; false then.
   bool AppendPairs(std::string_view text);
+
+  QAction* graphAction_ = nullptr;
+  QPointer<GraphWindow> graph_;
+  std::unique_ptr<LastFit> lastFit_;
+  bool graphCurrent_ = false;  // the graph window shows the kept calculation
 };
 
 // The main window, set by the application object before the window's
@@ -67,6 +93,11 @@ const FormDefinition& MainFormDefinition();
 
 // The keys that copy the result, in any control of the window.
 inline constexpr std::string_view kCopyResultKeys = "Ctrl+Shift+C";
+// The keys that open the graph window, in any control of the window.
+inline constexpr std::string_view kShowGraphKeys = "Ctrl+G";
+// The keys of the column boxes' commands, in either column box.
+inline constexpr std::string_view kPastePairsKeys = "Ctrl+Shift+V";
+inline constexpr std::string_view kSaveDataKeys = "Ctrl+S";
 
 // The application title, "ペルカ".
 extern const std::string_view kApplicationTitle;

@@ -22,6 +22,14 @@ enum class WindowText {
   FileNotReadNotice,
   SaveDataCommand,
   FileNotWrittenNotice,
+  GraphTitle,
+  ShowGraphCommand,
+  ShowResidualsOption,
+  SavePngCommand,
+  SaveSvgCommand,
+  CopyImageCommand,
+  GraphDegreeLead,
+  GraphDegreeTail,
 };
 
 struct TextTwin {
@@ -69,6 +77,27 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
     // the notice for a file that cannot be written, after its name
     {WindowText::FileNotWrittenNotice,
      {"\x20\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1", u8" に書き込めません"}},
+    // the graph window's title and name
+    {WindowText::GraphTitle, {"\x83\x4F\x83\x89\x83\x74", u8"グラフ"}},
+    // the result label's context menu item that opens the graph window
+    {WindowText::ShowGraphCommand,
+     {"\x83\x4F\x83\x89\x83\x74\x82\xF0\x95\x5C\x8E\xA6\x28\x26\x47\x29", u8"グラフを表示(&G)"}},
+    // the graph window's option that draws the residuals
+    {WindowText::ShowResidualsOption,
+     {"\x8E\x63\x8D\xB7\x82\xF0\x95\x5C\x8E\xA6\x28\x26\x52\x29", u8"残差を表示(&R)"}},
+    // the graph window's button that saves the graph as a PNG image
+    {WindowText::SavePngCommand,
+     {"\x50\x4E\x47\x20\x82\xC5\x95\xDB\x91\xB6\x28\x26\x50\x29\x2E\x2E\x2E", u8"PNG で保存(&P)..."}},
+    // the graph window's button that saves the graph as an SVG drawing
+    {WindowText::SaveSvgCommand,
+     {"\x53\x56\x47\x20\x82\xC5\x95\xDB\x91\xB6\x28\x26\x53\x29\x2E\x2E\x2E", u8"SVG で保存(&S)..."}},
+    // the graph window's button that copies the graph as an image
+    {WindowText::CopyImageCommand,
+     {"\x89\xE6\x91\x9C\x82\xF0\x83\x52\x83\x73\x81\x5B\x28\x26\x43\x29", u8"画像をコピー(&C)"}},
+    // the graph's heading: before the degree
+    {WindowText::GraphDegreeLead, {"\x8E\x9F\x90\x94\x20", u8"次数 "}},
+    // the graph's heading: after the degree
+    {WindowText::GraphDegreeTail, {"\x20\x82\xCC\x91\xBD\x8D\x80\x8E\xAE", u8" の多項式"}},
 };
 
 // The degree list's items, "１次" to "２０次".
@@ -88,6 +117,13 @@ inline constexpr std::array<TextTwin, 20> kDegreeItems = {{
 constexpr std::string_view TextOf(WindowText id) {
   for (const WindowTextEntry& entry : kWindowTexts)
     if (entry.id == id) return entry.text.shiftJis;
+  return {};
+}
+
+// The same text's UTF-8 twin.
+constexpr std::u8string_view Utf8Of(WindowText id) {
+  for (const WindowTextEntry& entry : kWindowTexts)
+    if (entry.id == id) return entry.text.utf8;
   return {};
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "fit/evaluate_polynomial.h"
 #include "numeric/decimal_parse.h"
 #include "numeric/extended.h"
 
@@ -16,12 +17,6 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 using Matrix = Extended[kMaxDegree + 1][kMaxDegree + 1];
-
-Extended Horner(const FitResult& fit, Extended x) {
-  Extended value = fit.coefficients[static_cast<std::size_t>(fit.degree)];
-  for (int k = fit.degree - 1; k >= 0; --k) value = value * x + fit.coefficients[static_cast<std::size_t>(k)];
-  return value;
-}
 
 // The largest column sum of |a[j][k]| over the leading size × size block.
 Extended NormOne(const Matrix& a, int size) {
@@ -115,7 +110,7 @@ FitQuality MeasureFit(const FitResult& fit, std::span<const double> x, std::span
   Extended ssTot = 0.0L;
   Extended largest = -1.0L;
   for (std::size_t i = 0; i < m; ++i) {
-    const Extended residual = static_cast<Extended>(y[i]) - Horner(fit, x[i]);
+    const Extended residual = static_cast<Extended>(y[i]) - EvaluatePolynomial(fit, x[i]);
     ssRes += residual * residual;
     const Extended deviation = static_cast<Extended>(y[i]) - meanY;
     ssTot += deviation * deviation;

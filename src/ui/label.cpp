@@ -1,18 +1,24 @@
 #include "ui/label.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QPainter>
-#include <QShortcut>
 
 #include "ui/clipboard.h"
 #include "ui/draw_text.h"
+#include "ui/event_guard.h"
 #include "ui/qt_text.h"
 
 namespace peruka {
 
 namespace {
+
+QKeySequence KeysOf(std::string_view keys) {
+  return QKeySequence::fromString(ToQString(keys), QKeySequence::PortableText);
+}
 
 class LabelWidget final : public QWidget {
  public:
@@ -35,6 +41,18 @@ class LabelWidget final : public QWidget {
                        : label_->Alignment() == taCenter     ? Qt::AlignHCenter
                                                              : Qt::AlignLeft;
     DrawText(painter, rect(), label_->CaptionText(), format);
+  }
+
+  bool event(QEvent* event) override {
+    // With commands of its own, the menu holds the label's items and them.
+    if (event->type() == QEvent::ContextMenu && label_ && label_->HasContextCommands()) {
+      QMenu* menu = label_->CreateContextMenu();
+      menu->setAttribute(Qt::WA_DeleteOnClose);
+      menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+      event->accept();
+      return true;
+    }
+    return QWidget::event(event);
   }
 
   void changeEvent(QEvent* event) override {
@@ -81,12 +99,33 @@ void TLabel::AddCopyCommand(std::string_view menuCaption, std::string_view keys)
   copyAction_ = new QAction(ToQString(menuCaption), widget_);
   copyAction_->setEnabled(!ClipboardTextOf(captionText_).isEmpty());
   QObject::connect(copyAction_, &QAction::triggered, widget_, [this] { CopyCaption(); });
+  copyAction_->setShortcut(KeysOf(keys));
+  copyAction_->setShortcutContext(Qt::WindowShortcut);
   widget_->addAction(copyAction_);
   widget_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  auto* shortcut =
-      new QShortcut(QKeySequence::fromString(ToQString(keys), QKeySequence::PortableText), widget_->window());
-  shortcut->setContext(Qt::WindowShortcut);
-  QObject::connect(shortcut, &QShortcut::activated, widget_, [this] { CopyCaption(); });
+}
+
+QAction* TLabel::AddContextCommand(std::string_view caption, std::string_view keys, TNotifyEvent handler) {
+  if (!widget_) return nullptr;
+  QWidget* window = widget_->window();
+  auto* action = new QAction(ToQString(caption), window);
+  action->setShortcut(KeysOf(keys));
+  action->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(action, &QAction::triggered, widget_, [this, onChoose = std::move(handler)] {
+    if (onChoose) DispatchEvent([&] { onChoose(this); });
+  });
+  window->addAction(action);
+  if (widget_->contextMenuPolicy() == Qt::DefaultContextMenu)
+    widget_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  contextCommands_.push_back(action);
+  return action;
+}
+
+QMenu* TLabel::CreateContextMenu() const {
+  auto* menu = new QMenu(widget_);
+  menu->addActions(widget_->actions());
+  menu->addActions(QList<QAction*>(contextCommands_.begin(), contextCommands_.end()));
+  return menu;
 }
 
 bool TLabel::CopyCaption() const { return PutOnClipboard(ClipboardTextOf(captionText_)); }

@@ -5,10 +5,12 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/control.h"
 
 class QAction;
+class QMenu;
 
 namespace peruka {
 
@@ -48,10 +50,19 @@ class TLabel : public TGraphicControl {
 
   // Adds the copy command: an item with the menu caption in the label's
   // context menu, disabled while there is nothing to copy, and the keys
-  // (portable text such as "Ctrl+Shift+C") as a shortcut anywhere in the
-  // label's window. Both run CopyCaption.
+  // (portable text such as "Ctrl+Shift+C") as the item's shortcut anywhere
+  // in the label's window. Both run CopyCaption.
   void AddCopyCommand(std::string_view menuCaption, std::string_view keys);
   QAction* CopyAction() const { return copyAction_; }
+  // Adds an item below the copy command in the label's context menu, with
+  // the keys as its shortcut anywhere in the label's window; choosing it
+  // raises the handler (through the event guard). The item is the label's
+  // window's action, not the label's own.
+  QAction* AddContextCommand(std::string_view caption, std::string_view keys, TNotifyEvent handler);
+  // The context menu as it opens: the label's own items, then the added
+  // ones. The caller owns it.
+  QMenu* CreateContextMenu() const;
+  bool HasContextCommands() const { return !contextCommands_.empty(); }
   // Puts the caption on the clipboard (see ClipboardTextOf); true when
   // something was copied, false with the clipboard untouched otherwise.
   bool CopyCaption() const;
@@ -74,6 +85,7 @@ class TLabel : public TGraphicControl {
   std::string emptyAccessibleName_;
   TWinControl* focusControl_ = nullptr;
   QAction* copyAction_ = nullptr;
+  std::vector<QAction*> contextCommands_;
   bool hintWhenCut_ = false;
   bool autoSize_ = true;
   bool wordWrap_ = false;

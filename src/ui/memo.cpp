@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -170,11 +171,16 @@ void TMemo::SetText(std::string_view text) {
   Edit()->setPlainText(value);
 }
 
-QAction* TMemo::AddContextCommand(std::string_view caption, TNotifyEvent handler) {
+QAction* TMemo::AddContextCommand(std::string_view caption, TNotifyEvent handler, std::string_view keys) {
   auto* action = new QAction(ToQString(caption), widget_);
   QObject::connect(action, &QAction::triggered, widget_, [this, onChoose = std::move(handler)] {
     if (onChoose) DispatchEvent([&] { onChoose(this); });
   });
+  if (!keys.empty()) {
+    action->setShortcut(QKeySequence::fromString(ToQString(keys), QKeySequence::PortableText));
+    action->setShortcutContext(Qt::WidgetShortcut);
+    widget_->addAction(action);
+  }
   contextCommands_.push_back(action);
   return action;
 }

@@ -58,8 +58,10 @@ class TMemo : public TWinControl {
   TKeyEvent OnKeyUp;
 
   // Adds an item with the caption below the standard items of the memo's
-  // context menu; choosing it raises the handler (through the event guard).
-  QAction* AddContextCommand(std::string_view caption, TNotifyEvent handler);
+  // context menu; choosing it, or pressing the keys (portable text such as
+  // "Ctrl+S", none when empty) while the memo has the focus, raises the
+  // handler (through the event guard).
+  QAction* AddContextCommand(std::string_view caption, TNotifyEvent handler, std::string_view keys = {});
   // The context menu as it opens at a point of the edit's viewport: the
   // standard items, then the added ones. The caller owns it.
   QMenu* CreateContextMenu(const QPoint& at) const;

@@ -1,0 +1,130 @@
+#include "app/graph_window.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "app/graph_canvas.h"
+#include "app/window_texts.h"
+#include "ui/event_guard.h"
+#include "ui/message_form.h"
+#include "ui/qt_text.h"
+#include "ui/save_file.h"
+
+namespace peruka {
+
+namespace {
+
+QPushButton* NewButton(WindowText text, QWidget* parent) {
+  auto* button = new QPushButton(ToQString(TextOf(text)), parent);
+  button->setAccessibleName(WithoutAccelerator(button->text()));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+QString WithoutAccelerator(const QString& caption) {
+  static const QRegularExpression kJapaneseStyle(QStringLiteral("\\(&[^)]\\)"));
+  QString text = caption;
+  text.remove(kJapaneseStyle);
+  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  text.remove(u'&');
+  text.replace(u'\x01', u'&');
+  return text;
+}
+
+GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+  const QString title = ToQString(TextOf(WindowText::GraphTitle));
+  setWindowTitle(title);
+  setAccessibleName(title);
+  setObjectName(QStringLiteral("GraphWindow"));
+
+  canvas_ = new GraphCanvas(this);
+  canvas_->setAccessibleName(title);
+  residuals_ = new QCheckBox(ToQString(TextOf(WindowText::ShowResidualsOption)), this);
+  residuals_->setAccessibleName(WithoutAccelerator(residuals_->text()));
+  savePng_ = NewButton(WindowText::SavePngCommand, this);
+  saveSvg_ = NewButton(WindowText::SaveSvgCommand, this);
+  copyImage_ = NewButton(WindowText::CopyImageCommand, this);
+
+  auto* controls = new QHBoxLayout;
+  controls->addWidget(residuals_);
+  controls->addStretch(1);
+  controls->addWidget(savePng_);
+  controls->addWidget(saveSvg_);
+  controls->addWidget(copyImage_);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(canvas_, 1);
+  layout->addLayout(controls);
+  setTabOrder(residuals_, savePng_);
+  setTabOrder(savePng_, saveSvg_);
+  setTabOrder(saveSvg_, copyImage_);
+
+  connect(residuals_, &QCheckBox::toggled, canvas_, [this](bool on) { canvas_->SetResidualsShown(on); });
+  connect(savePng_, &QPushButton::clicked, this, [this] { DispatchEvent([this] { SavePng(); }); });
+  connect(saveSvg_, &QPushButton::clicked, this, [this] { DispatchEvent([this] { SaveSvg(); }); });
+  connect(copyImage_, &QPushButton::clicked, this, [this] { DispatchEvent([this] { CopyImage(); }); });
+  resize(sizeHint().expandedTo(QSize(660, 500)));
+}
+
+void GraphWindow::SetData(std::shared_ptr<const GraphData> graph) { canvas_->SetData(std::move(graph)); }
+
+void GraphWindow::PlaceBeside(const QWidget* window) {
+  const QScreen* screen = window->screen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  const QRect beside = window->frameGeometry();
+  const QSize outer = frameGeometry().size();
+  constexpr int kGap = 8;
+  if (beside.right() + kGap + outer.width() <= available.right()) {
+    move(beside.right() + kGap, std::max(available.top(), beside.top()));
+  } else if (beside.left() - kGap - outer.width() >= available.left()) {
+    move(beside.left() - kGap - outer.width(), std::max(available.top(), beside.top()));
+  }
+}
+
+void GraphWindow::SavePng() {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  canvas_->RenderImage(canvas_->size()).save(&buffer, "PNG");
+  Save(TextOf(WindowText::SavePngCommand), bytes);
+}
+
+void GraphWindow::SaveSvg() { Save(TextOf(WindowText::SaveSvgCommand), canvas_->RenderSvg(canvas_->size())); }
+
+void GraphWindow::CopyImage() {
+  QGuiApplication::clipboard()->setImage(canvas_->RenderImage(canvas_->size()));
+}
+
+void GraphWindow::Save(std::string_view caption, const QByteArray& bytes) {
+  std::string name;
+  const std::string dialogCaption = FromQString(WithoutAccelerator(ToQString(caption)));
+  if (SaveToChosenFile(this, dialogCaption,
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       name) == SaveOutcome::kFailed)
+    ShowNotice(name + std::string(TextOf(WindowText::FileNotWrittenNotice)));
+}
+
+void GraphWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace peruka

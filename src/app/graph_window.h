@@ -1,0 +1,57 @@
+// The graph window (グラフ): the graph of the last successful calculation,
+// with an option for the residuals, saving as PNG or SVG through the save
+// dialog, and copying as an image. Escape closes it. It is owned by the
+// main window and hidden, not destroyed, when closed.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "plot/graph_data.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace peruka {
+
+class GraphCanvas;
+
+class GraphWindow : public QWidget {
+ public:
+  explicit GraphWindow(QWidget* owner);
+
+  void SetData(std::shared_ptr<const GraphData> graph);
+  // Puts the window beside another one on the same screen: to its right
+  // when it fits there, else to its left, else where it is.
+  void PlaceBeside(const QWidget* window);
+
+  GraphCanvas* Canvas() const { return canvas_; }
+  QCheckBox* ResidualsOption() const { return residuals_; }
+  QPushButton* SavePngButton() const { return savePng_; }
+  QPushButton* SaveSvgButton() const { return saveSvg_; }
+  QPushButton* CopyImageButton() const { return copyImage_; }
+
+  // The buttons' commands: the graph at the canvas's size. A file that
+  // cannot be written gives the notice naming it.
+  void SavePng();
+  void SaveSvg();
+  void CopyImage();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Save(std::string_view caption, const QByteArray& bytes);
+
+  GraphCanvas* canvas_ = nullptr;
+  QCheckBox* residuals_ = nullptr;
+  QPushButton* savePng_ = nullptr;
+  QPushButton* saveSvg_ = nullptr;
+  QPushButton* copyImage_ = nullptr;
+};
+
+// A menu or button caption without its accelerator: "PNG で保存(&P)..."
+// becomes "PNG で保存...", "&Save" becomes "Save".
+QString WithoutAccelerator(const QString& caption);
+
+}  // namespace peruka

@@ -1,0 +1,113 @@
+// The window's newer commands and the graph window's controls: each has a
+// Japanese name for screen readers, its caption from the window's text table
+// and a keyboard path (a shortcut or an accelerator).
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QAction>
+#include <QCheckBox>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPushButton>
+#include <memory>
+
+#include "app/graph_canvas.h"
+#include "app/window_texts.h"
+#include "ui_test_support.h"
+
+namespace peruka::testing {
+namespace {
+
+enum class Place { kResultMenu, kXMenu, kYMenu, kGraph };
+
+struct AccessCase {
+  const char* name;
+  Place place;
+  WindowText caption;          // where the item's or control's caption comes from
+  const char* accessibleName;  // UTF-8, as a screen reader gets it
+  const char* keys;            // portable text
+};
+void PrintTo(const AccessCase& c, std::ostream* os) { *os << c.name; }
+
+QString Twin(WindowText id) {
+  const std::u8string_view utf8 = Utf8Of(id);
+  return QString::fromUtf8(reinterpret_cast<const char*>(utf8.data()), static_cast<qsizetype>(utf8.size()));
+}
+
+class AccessKeysTest : public MainFormTest, public ::testing::WithParamInterface<AccessCase> {
+ protected:
+  // The menu goes before the window it belongs to.
+  void TearDown() override {
+    menu_.reset();
+    MainFormTest::TearDown();
+  }
+
+  // The menu item with the caption, or the graph window's control with it.
+  QObject* Find(const AccessCase& c) {
+    const QString caption = Twin(c.caption);
+    if (c.place == Place::kGraph) {
+      GraphWindow* graph = form_->Graph();
+      if (graph->windowTitle() == caption) return graph;
+      for (QWidget* control :
+           std::initializer_list<QWidget*>{graph->ResidualsOption(), graph->SavePngButton(),
+                                           graph->SaveSvgButton(), graph->CopyImageButton()})
+        if (control->property("text").toString() == caption) return control;
+      return nullptr;
+    }
+    menu_.reset(c.place == Place::kResultMenu ? form_->Answer->CreateContextMenu()
+                : c.place == Place::kXMenu    ? form_->XData->CreateContextMenu(QPoint(1, 1))
+                                              : form_->YData->CreateContextMenu(QPoint(1, 1)));
+    for (QAction* action : menu_->actions())
+      if (action->text() == caption) return action;
+    return nullptr;
+  }
+
+  // The screen reader's view: a widget's own, or a menu item's in its menu.
+  QAccessibleInterface* Accessible(QObject* object) {
+    if (object->isWidgetType()) return QAccessible::queryAccessibleInterface(object);
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(menu_.get());
+    for (int i = 0; menu && i < menu->childCount(); ++i)
+      if (menu->child(i)->object() == object) return menu->child(i);
+    return nullptr;
+  }
+
+  std::unique_ptr<QMenu> menu_;
+};
+
+TEST_P(AccessKeysTest, HasAJapaneseNameAndAKeyboardPath) {
+  const AccessCase& c = GetParam();
+  BoxWatcher boxes;
+  SetColumns("1\n2\n3", "1\n3\n2");
+  ClickCalc();
+  form_->GraphAction()->trigger();
+  ASSERT_NE(form_->Graph(), nullptr);
+
+  QObject* object = Find(c);
+  ASSERT_NE(object, nullptr) << "nothing captioned " << Quoted(Utf8(TextOf(c.caption)));
+  QAccessibleInterface* accessible = Accessible(object);
+  ASSERT_NE(accessible, nullptr);
+  EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(c.accessibleName));
+  EXPECT_EQ(accessible->text(QAccessible::Accelerator), QString::fromUtf8(c.keys));
+  EXPECT_TRUE(boxes.Seen().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, AccessKeysTest,
+    ::testing::Values(
+        AccessCase{"CopyResult", Place::kResultMenu, WindowText::CopyCommand, "コピー", "Ctrl+Shift+C"},
+        AccessCase{"ShowGraph", Place::kResultMenu, WindowText::ShowGraphCommand, "グラフを表示(G)",
+                   "Ctrl+G"},
+        AccessCase{"PastePairsFromX", Place::kXMenu, WindowText::PastePairsCommand, "x と y の組を貼り付け",
+                   "Ctrl+Shift+V"},
+        AccessCase{"PastePairsFromY", Place::kYMenu, WindowText::PastePairsCommand, "x と y の組を貼り付け",
+                   "Ctrl+Shift+V"},
+        AccessCase{"SaveDataFromX", Place::kXMenu, WindowText::SaveDataCommand, "データを保存...", "Ctrl+S"},
+        AccessCase{"SaveDataFromY", Place::kYMenu, WindowText::SaveDataCommand, "データを保存...", "Ctrl+S"},
+        AccessCase{"GraphWindow", Place::kGraph, WindowText::GraphTitle, "グラフ", ""},
+        AccessCase{"ShowResiduals", Place::kGraph, WindowText::ShowResidualsOption, "残差を表示", "Alt+R"},
+        AccessCase{"SavePng", Place::kGraph, WindowText::SavePngCommand, "PNG で保存...", "Alt+P"},
+        AccessCase{"SaveSvg", Place::kGraph, WindowText::SaveSvgCommand, "SVG で保存...", "Alt+S"},
+        AccessCase{"CopyImage", Place::kGraph, WindowText::CopyImageCommand, "画像をコピー", "Alt+C"}),
+    RowName());
+
+}  // namespace
+}  // namespace peruka::testing

@@ -19,7 +19,7 @@ Extended RaisePower(Extended x, Extended y);
 
 // sqrt(2) rounded upward in its last bit (nearest would end in ...84): the
 // factor of an odd number of half powers of two on the logarithm path.
-inline constexpr Extended kSqrt2RoundedUp = 0xB.504F333F9DE6485p-3L;
+inline constexpr Extended kSqrt2RoundedUp = FromBits(0x3FFF, 0xB504F333F9DE6485ULL);
 
 // The largest exponent that square-and-multiply can take (|y| < 2^12).
 inline constexpr int kMaxSquareAndMultiplyPower = 4095;
@@ -42,7 +42,8 @@ inline bool SquareAndMultiplyCovers(Extended x, int maxPower) {
   const int field = ExponentField(x);
   if (field == 0 || field == kExtendedExponentAllOnes) return false;
   // The narrowest band is that of the largest exponent.
-  const int topBit = maxPower == 0 ? 0 : static_cast<int>(std::bit_width(static_cast<unsigned>(maxPower))) - 1;
+  const int topBit =
+      maxPower == 0 ? 0 : static_cast<int>(std::bit_width(static_cast<unsigned>(maxPower))) - 1;
   return IntegralBandCovers(field - kExtendedExponentBias, topBit);
 }
 
@@ -63,9 +64,9 @@ inline void VisitSquareAndMultiplyPowers(Extended x, int maxPower, Extended* low
   assert(maxPower >= 0 && maxPower <= kMaxSquareAndMultiplyPower);
   assert(SquareAndMultiplyCovers(x, maxPower));
   const int half = maxPower / 2;
-  lower[0] = 1.0L;
-  visit(0, 1.0L);
-  Extended previous = 1.0L;
+  lower[0] = 1.0;
+  visit(0, 1.0);
+  Extended previous = 1.0;
   for (int i = 1; i <= maxPower; ++i) {
     const Extended power = (i & 1) ? previous * x : lower[i / 2] * lower[i / 2];
     visit(i, power);

@@ -190,7 +190,7 @@ SoftExtended SoftExtended::Div(SoftExtended a, SoftExtended b, unsigned& status)
   return RoundPack(negative, exp, sig, rest, status);
 }
 
-double SoftExtended::ToDouble(SoftExtended v, unsigned& status) {
+double SoftExtended::ToDoubleOutOfRange(SoftExtended v, unsigned& status) {
   const Unpacked u = Unpack(v);
   const std::uint64_t sign = u.negative ? kTop : 0;
   constexpr std::uint64_t kExponentAllOnes = std::uint64_t{0x7FF} << 52;

@@ -80,7 +80,24 @@ class SoftExtended {
   // FSQRT.
   static SoftExtended Sqrt(SoftExtended v, unsigned& status);
   // FST to a 64-bit double, rounding to nearest.
-  static double ToDouble(SoftExtended v, unsigned& status);
+  static double ToDouble(SoftExtended v, unsigned& status) {
+    // Inline for a normal value within the double's normal range.
+    const int field = v.se_ & 0x7FFF;
+    if (static_cast<unsigned>(field - (kBias - 1022)) <= 2045 && (v.sig_ >> 63) != 0) [[likely]] {
+      constexpr std::uint64_t kHalf = std::uint64_t{1} << 63;
+      const std::uint64_t rest = v.sig_ << 53;
+      std::uint64_t sig = v.sig_ >> 11;
+      status |= rest != 0 ? soft_status::kPrecision : 0;
+      sig += static_cast<std::uint64_t>(rest > kHalf) | (static_cast<std::uint64_t>(rest == kHalf) & sig & 1);
+      // A carry into bit 53 steps the exponent through the addition below.
+      const std::uint64_t bits = (static_cast<std::uint64_t>(v.se_ & 0x8000) << 48) +
+                                 (static_cast<std::uint64_t>(field - kBias + 1022) << 52) + sig;
+      if ((bits << 1) >> 53 == 0x7FF) [[unlikely]]
+        status |= soft_status::kOverflow | soft_status::kPrecision;
+      return std::bit_cast<double>(bits);
+    }
+    return ToDoubleOutOfRange(v, status);
+  }
   // FRNDINT.
   static SoftExtended RoundToIntegral(SoftExtended v, SoftRounding mode, unsigned& status);
   // FISTP to a 64-bit integer; the integer indefinite 0x8000000000000000 when
@@ -129,15 +146,14 @@ class SoftExtended {
                                 unsigned& status) {
     std::int32_t field = exp + kBias;
     if (field >= 1 && field <= 0x7FFD) [[likely]] {
-      if (rest != 0) {
-        status |= soft_status::kPrecision;
-        constexpr std::uint64_t kHalf = std::uint64_t{1} << 63;
-        if (rest > kHalf || (rest == kHalf && (sig & 1))) {
-          if (++sig == 0) {
-            sig = kHalf;
-            ++field;
-          }
-        }
+      // Without branches on the data: which way a result rounds is not
+      // predictable.
+      constexpr std::uint64_t kHalf = std::uint64_t{1} << 63;
+      status |= rest != 0 ? soft_status::kPrecision : 0;
+      sig += static_cast<std::uint64_t>(rest > kHalf) | (static_cast<std::uint64_t>(rest == kHalf) & sig & 1);
+      if (sig == 0) [[unlikely]] {  // carried out of the top
+        sig = kHalf;
+        ++field;
       }
       return FromBits(static_cast<std::uint16_t>((negative ? 0x8000 : 0) | field), sig);
     }
@@ -159,6 +175,7 @@ class SoftExtended {
 
   static SoftExtended RoundPackOutOfRange(bool negative, std::int32_t exp, std::uint64_t sig,
                                           std::uint64_t rest, unsigned& status);
+  static double ToDoubleOutOfRange(SoftExtended v, unsigned& status);
   static SoftExtended AddSpecial(SoftExtended a, SoftExtended b, bool negateB, unsigned& status);
   static SoftExtended MulSpecial(SoftExtended a, SoftExtended b, unsigned& status);
 
@@ -212,11 +229,11 @@ inline SoftExtended SoftExtended::Mul(SoftExtended a, SoftExtended b, unsigned& 
     return MulSpecial(a, b, status);
   using U128 = unsigned __int128;
   U128 product = static_cast<U128>(a.sig_) * b.sig_;
-  std::int32_t exp = (a.se_ & 0x7FFF) + (b.se_ & 0x7FFF) - 2 * kBias;
-  if (static_cast<std::uint64_t>(product >> 127) != 0)
-    ++exp;
-  else
-    product <<= 1;
+  // A product of significands in [2^126, 2^128): normalised without a
+  // branch on the data.
+  const auto top = static_cast<int>(product >> 127);
+  const std::int32_t exp = (a.se_ & 0x7FFF) + (b.se_ & 0x7FFF) - 2 * kBias + top;
+  product <<= 1 - top;
   const bool negative = ((a.se_ ^ b.se_) & 0x8000) != 0;
   return RoundPack(negative, exp, static_cast<std::uint64_t>(product >> 64),
                    static_cast<std::uint64_t>(product), status);

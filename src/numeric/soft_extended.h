@@ -15,7 +15,6 @@
 // OR theirs into it.
 #pragma once
 
-#include <array>
 #include <bit>
 #include <cfloat>
 #include <compare>

@@ -20,10 +20,10 @@ using Matrix = Extended[kMaxDegree + 1][kMaxDegree + 1];
 
 // The largest column sum of |a[j][k]| over the leading size × size block.
 Extended NormOne(const Matrix& a, int size) {
-  Extended norm = 0.0L;
+  Extended norm = 0.0;
   for (int k = 0; k < size; ++k) {
-    Extended column = 0.0L;
-    for (int j = 0; j < size; ++j) column += std::fabs(a[j][k]);
+    Extended column = 0.0;
+    for (int j = 0; j < size; ++j) column += Abs(a[j][k]);
     if (column > norm) norm = column;
   }
   return norm;
@@ -34,12 +34,12 @@ Extended NormOne(const Matrix& a, int size) {
 // for a zero pivot or a value that leaves the finite range.
 bool Invert(Matrix& a, Matrix& inverse, int size) {
   for (int j = 0; j < size; ++j)
-    for (int k = 0; k < size; ++k) inverse[j][k] = j == k ? 1.0L : 0.0L;
+    for (int k = 0; k < size; ++k) inverse[j][k] = j == k ? 1.0 : 0.0;
   for (int h = 0; h < size; ++h) {
     int pivotRow = h;
     for (int r = h + 1; r < size; ++r)
-      if (std::fabs(a[r][h]) > std::fabs(a[pivotRow][h])) pivotRow = r;
-    if (!(a[pivotRow][h] != 0.0L) || !std::isfinite(a[pivotRow][h])) return false;
+      if (Abs(a[r][h]) > Abs(a[pivotRow][h])) pivotRow = r;
+    if (!(a[pivotRow][h] != 0.0) || !IsFinite(a[pivotRow][h])) return false;
     if (pivotRow != h) {
       for (int k = 0; k < size; ++k) {
         std::swap(a[h][k], a[pivotRow][k]);
@@ -54,7 +54,7 @@ bool Invert(Matrix& a, Matrix& inverse, int size) {
     for (int r = 0; r < size; ++r) {
       if (r == h) continue;
       const Extended f = a[r][h];
-      if (f == 0.0L) continue;
+      if (f == 0.0) continue;
       for (int k = 0; k < size; ++k) {
         a[r][k] -= f * a[h][k];
         inverse[r][k] -= f * inverse[h][k];
@@ -63,7 +63,7 @@ bool Invert(Matrix& a, Matrix& inverse, int size) {
   }
   for (int j = 0; j < size; ++j)
     for (int k = 0; k < size; ++k)
-      if (!std::isfinite(inverse[j][k])) return false;
+      if (!IsFinite(inverse[j][k])) return false;
   return true;
 }
 
@@ -74,7 +74,7 @@ double NormalMatrixCondition(int degree, std::span<const double> x) {
   const int size = degree + 1;
   Extended sums[kMaxPower + 1] = {};
   for (const double value : x) {
-    Extended power = 1.0L;
+    Extended power = 1.0;
     for (int k = 0; k <= 2 * degree; ++k) {
       sums[k] += power;
       power *= value;
@@ -84,11 +84,11 @@ double NormalMatrixCondition(int degree, std::span<const double> x) {
   for (int j = 0; j < size; ++j)
     for (int k = 0; k < size; ++k) a[j][k] = sums[j + k];
   const Extended norm = NormOne(a, size);
-  if (!std::isfinite(norm)) return kInfinity;
+  if (!IsFinite(norm)) return kInfinity;
   Matrix inverse;
   if (!Invert(a, inverse, size)) return kInfinity;
   const Extended condition = norm * NormOne(inverse, size);
-  return std::isfinite(condition) ? StoreDouble(condition) : kInfinity;
+  return IsFinite(condition) ? StoreDouble(condition) : kInfinity;
 }
 
 FitQuality MeasureFit(const FitResult& fit, std::span<const double> x, std::span<const double> y) {
@@ -98,7 +98,7 @@ FitQuality MeasureFit(const FitResult& fit, std::span<const double> x, std::span
   FitQuality quality;
   quality.points = m;
 
-  Extended sumY = 0.0L;
+  Extended sumY = 0.0;
   bool constantY = true;
   for (const double value : y) {
     sumY += value;
@@ -106,30 +106,30 @@ FitQuality MeasureFit(const FitResult& fit, std::span<const double> x, std::span
   }
   const Extended meanY = sumY / static_cast<Extended>(m);
 
-  Extended ssRes = 0.0L;
-  Extended ssTot = 0.0L;
-  Extended largest = -1.0L;
+  Extended ssRes = 0.0;
+  Extended ssTot = 0.0;
+  Extended largest = -1.0;
   for (std::size_t i = 0; i < m; ++i) {
     const Extended residual = static_cast<Extended>(y[i]) - EvaluatePolynomial(fit, x[i]);
     ssRes += residual * residual;
     const Extended deviation = static_cast<Extended>(y[i]) - meanY;
     ssTot += deviation * deviation;
-    if (std::fabs(residual) > largest) {
-      largest = std::fabs(residual);
+    if (Abs(residual) > largest) {
+      largest = Abs(residual);
       quality.maxResidualPoint = i;
     }
   }
   quality.maxAbsResidual = StoreDouble(largest);
 
   const bool freedom = m > static_cast<std::size_t>(n) + 1;
-  const Extended dof = static_cast<Extended>(m) - static_cast<Extended>(n) - 1.0L;
+  const Extended dof = static_cast<Extended>(m) - static_cast<Extended>(n) - 1.0;
   if (!constantY) {
-    const Extended r2 = 1.0L - ssRes / ssTot;
+    const Extended r2 = 1.0 - ssRes / ssTot;
     quality.rSquared = StoreDouble(r2);
     if (freedom)
-      quality.adjustedRSquared = StoreDouble(1.0L - (1.0L - r2) * (static_cast<Extended>(m) - 1.0L) / dof);
+      quality.adjustedRSquared = StoreDouble(1.0 - (1.0 - r2) * (static_cast<Extended>(m) - 1.0) / dof);
   }
-  if (freedom) quality.residualStandardError = StoreDouble(std::sqrt(ssRes / dof));
+  if (freedom) quality.residualStandardError = StoreDouble(Sqrt(ssRes / dof));
 
   quality.condition = NormalMatrixCondition(n, x);
   quality.conditionWarning = !(quality.condition <= kConditionWarningThreshold);

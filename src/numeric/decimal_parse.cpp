@@ -48,7 +48,7 @@ class DigitAccumulator {
       ++pos;
     }
     while (pos < size && IsDigit(p[pos])) {
-      value_ = value_ * 10.0L;
+      value_ = value_ * 10.0;
       value_ = value_ + static_cast<Extended>(p[pos] - '0');
       ++pos;
     }
@@ -64,7 +64,7 @@ class DigitAccumulator {
   }
 
   std::uint64_t integer_ = 0;
-  Extended value_ = 0.0L;
+  Extended value_ = 0.0;
   bool extended_ = false;
 };
 
@@ -123,10 +123,10 @@ bool ScanDecimal(std::string_view text, Extended& result) {
   // failure. Overflow can only produce an infinity, which then stays one, but
   // a scale of -5120 or less would turn it back into a zero: look first.
   Extended acc = digits.Value();
-  bool overflowed = std::isinf(acc);
+  bool overflowed = IsInf(acc);
   if (exponent <= -kPowerOfTenScaleLimit) exponent = -kPowerOfTenScaleLimit;
   acc = ScaleByPowerOfTen(acc, static_cast<std::int32_t>(exponent));
-  overflowed = overflowed || std::isinf(acc);
+  overflowed = overflowed || IsInf(acc);
   if (negative) acc = -acc;
   if (overflowed) return false;
   result = acc;

@@ -15,8 +15,7 @@ constexpr int kMinPrecision = 2;
 // log10(2) as the fraction 19728 / 65536.
 constexpr std::int32_t kLog10Of2Times65536 = 19728;
 // 10^18, exact in extended precision (exponent field 403A).
-constexpr Extended kTenToThe18 = 0xD.E0B6B3A764p+56L;
-static_assert(kTenToThe18 == 1000000000000000000.0L);
+constexpr Extended kTenToThe18 = FromBits(0x403A, 0xDE0B6B3A76400000ULL);
 
 void DropTrailingZeros(std::string& digits) {
   while (!digits.empty() && digits.back() == '0') digits.pop_back();
@@ -29,13 +28,13 @@ void EighteenDigits(Extended value, std::int16_t& exponent, char digits[18]) {
   const std::int32_t binaryExponent = ExponentField(value) - kExtendedExponentBias;
   // An arithmetic shift floors the product.
   std::int32_t decimalExponent = ((binaryExponent * kLog10Of2Times65536) >> 16) + 1;
-  Extended y = ScaleByPowerOfTen(std::fabs(value), kMaxDigits - decimalExponent);
+  Extended y = ScaleByPowerOfTen(Abs(value), kMaxDigits - decimalExponent);
   y = RoundToNearestInteger(y);
   if (y >= kTenToThe18) {
-    y = y / 10.0L;
+    y = y / 10.0;
     ++decimalExponent;
   }
-  auto integer = static_cast<std::uint64_t>(std::llrint(y));
+  auto integer = static_cast<std::uint64_t>(RoundToInt64(y));
   for (int i = kMaxDigits - 1; i >= 0; --i) {
     digits[i] = static_cast<char>('0' + integer % 10);
     integer /= 10;

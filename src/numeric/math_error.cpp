@@ -39,7 +39,7 @@ const char* KindName(MathErrorKind kind) {
 std::int32_t DefaultMathErrorHook(MathErrorRecord& record) {
   switch (record.kind) {
     case MathErrorKind::Underflow:
-      record.returnValue = 0.0L;
+      record.returnValue = 0.0;
       return 1;
     case MathErrorKind::TotalLoss:
       return 1;

@@ -15,7 +15,7 @@ constexpr const char* kFunctionName = "powl";
 
 // The substitute NaN for a negative base with a non-integral exponent.
 constexpr Extended kNegativeNan = FromBits(0xFFFF, 0xC024000000000000ULL);
-constexpr Extended kInfinity = std::numeric_limits<Extended>::infinity();
+constexpr Extended kInfinity = kExtendedInfinity;
 
 // |t| below 2^13 is always in range; from 2^14 up always out of range. In
 // between, the top 16 bits of the significand decide: floor(4 |t|) compared
@@ -30,16 +30,16 @@ Extended SquareAndMultiply(Extended x, std::uint64_t magnitude, int topBit, bool
     r = r * r;
     if ((magnitude >> bit) & 1) r = r * x;
   }
-  return reciprocal ? 1.0L / r : r;
+  return reciprocal ? 1.0 / r : r;
 }
 
 // e^(y ln x) for x > 0, through 2^(y ln x log2 e); a computed result is
 // negated on request, the substitutes of an error report never are.
 Extended LogarithmPath(Extended x, Extended y, bool negateResult) {
-  assert(x > 0.0L);
+  assert(x > 0.0);
   const Extended lnX = YLog2X(kLn2, x);
   const Extended t = y * lnX;
-  if (std::isinf(t)) RaiseFault(kFaultFloatOverflow);
+  if (IsInf(t)) RaiseFault(kFaultFloatOverflow);
 
   const ExtendedBits bits = BitsOf(t);
   const int field = bits.signExponent & 0x7FFF;
@@ -49,24 +49,24 @@ Extended LogarithmPath(Extended x, Extended y, bool negateResult) {
     const bool outOfRange =
         field > kAlwaysInRangeField || top16 >= (negative ? kUnderflowTop16 : kOverflowTop16);
     if (outOfRange) {
-      return negative ? ReportMathError(MathErrorKind::Underflow, kFunctionName, x, y, 0.0L)
+      return negative ? ReportMathError(MathErrorKind::Underflow, kFunctionName, x, y, 0.0)
                       : ReportMathError(MathErrorKind::Overflow, kFunctionName, x, y, kInfinity);
     }
   }
 
-  const Extended a = std::fabs(t * kLog2e);
+  const Extended a = Abs(t * kLog2e);
   Extended r;
-  if (a <= 0.5L) {
-    r = TwoToXMinusOne(a) + 1.0L;
+  if (a <= 0.5) {
+    r = TwoToXMinusOne(a) + 1.0;
   } else {
-    const Extended k = TruncateToInteger(a * 2.0L);
-    const Extended f = a - k / 2.0L;
-    r = TwoToXMinusOne(f) + 1.0L;
-    const auto wholeHalves = static_cast<std::int64_t>(k);
+    const Extended k = TruncateToInteger(a * 2.0);
+    const Extended f = a - k / 2.0;
+    r = TwoToXMinusOne(f) + 1.0;
+    const std::int64_t wholeHalves = TruncateToInt64(k);
     if (wholeHalves & 1) r = r * kSqrt2RoundedUp;
     r = ScaleByPowerOfTwo(r, static_cast<int>(wholeHalves / 2));
   }
-  if (negative) r = 1.0L / r;
+  if (negative) r = 1.0 / r;
   return negateResult ? -r : r;
 }
 
@@ -77,15 +77,15 @@ Extended RaisePower(Extended x, Extended y) {
   const int fieldY = ExponentField(y);
 
   if (fieldX == 0) {  // zero or denormal base
-    if (!SignBit(y) && fieldY != 0) return 0.0L;
-    if (!SignBit(y)) return ReportMathError(MathErrorKind::Domain, kFunctionName, x, y, 1.0L);
+    if (!SignBit(y) && fieldY != 0) return 0.0;
+    if (!SignBit(y)) return ReportMathError(MathErrorKind::Domain, kFunctionName, x, y, 1.0);
     return ReportMathError(MathErrorKind::Domain, kFunctionName, x, y, kInfinity);
   }
   if (fieldX == kExtendedExponentAllOnes) {  // infinite or NaN base
     if (!SignBit(y)) return ReportMathError(MathErrorKind::Overflow, kFunctionName, x, y, x);
-    return ReportMathError(MathErrorKind::Underflow, kFunctionName, x, y, 0.0L);
+    return ReportMathError(MathErrorKind::Underflow, kFunctionName, x, y, 0.0);
   }
-  if (fieldY == 0) return 1.0L;
+  if (fieldY == 0) return 1.0;
   if (fieldY == kExtendedExponentAllOnes)
     return ReportMathError(MathErrorKind::Overflow, kFunctionName, x, y, y);
 
@@ -101,11 +101,11 @@ Extended RaisePower(Extended x, Extended y) {
     return LogarithmPath(x, y, false);
   }
   if (IntegralBandCovers(exponentX, exponentY)) {
-    const auto magnitude = static_cast<std::uint64_t>(std::fabs(y));
+    const auto magnitude = static_cast<std::uint64_t>(TruncateToInt64(Abs(y)));
     return SquareAndMultiply(x, magnitude, exponentY, SignBit(y));
   }
-  const auto n = static_cast<std::int64_t>(y);
-  return LogarithmPath(std::fabs(x), y, negativeBase && (n & 1) != 0);
+  const std::int64_t n = TruncateToInt64(y);
+  return LogarithmPath(Abs(x), y, negativeBase && (n & 1) != 0);
 }
 
 }  // namespace peruka

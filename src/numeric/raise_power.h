@@ -19,7 +19,7 @@ Extended RaisePower(Extended x, Extended y);
 
 // sqrt(2) rounded upward in its last bit (nearest would end in ...84): the
 // factor of an odd number of half powers of two on the logarithm path.
-inline constexpr Extended kSqrt2RoundedUp = 0xB.504F333F9DE6485p-3L;
+inline constexpr Extended kSqrt2RoundedUp = FromBits(0x3FFF, 0xB504F333F9DE6485ULL);
 
 // The largest exponent that square-and-multiply can take (|y| < 2^12).
 inline constexpr int kMaxSquareAndMultiplyPower = 4095;
@@ -87,7 +87,7 @@ template <typename Visit>
 inline void VisitSquareAndMultiplyPowers(Extended x, int maxPower, Extended* lower, Visit visit) {
   assert(maxPower >= 0 && maxPower <= kMaxSquareAndMultiplyPower);
   assert(SquareAndMultiplyCovers(x, maxPower));
-  Extended previous = square_and_multiply::Hand(0, maxPower, 1.0L, lower, visit);
+  Extended previous = square_and_multiply::Hand(0, maxPower, 1.0, lower, visit);
   for (int i = 1; i <= maxPower; ++i)
     previous = square_and_multiply::Hand(i, maxPower, square_and_multiply::Step(i, x, previous, lower), lower,
                                          visit);
@@ -97,7 +97,7 @@ template <int MaxPower, typename Visit>
 inline void VisitSquareAndMultiplyPowers(Extended x, Extended* lower, Visit visit) {
   static_assert(MaxPower >= 0 && MaxPower <= 64);
   assert(SquareAndMultiplyCovers(x, MaxPower));
-  Extended previous = square_and_multiply::Hand(0, MaxPower, 1.0L, lower, visit);
+  Extended previous = square_and_multiply::Hand(0, MaxPower, 1.0, lower, visit);
 #pragma GCC unroll 64
   for (int i = 1; i <= MaxPower; ++i)
     previous = square_and_multiply::Hand(i, MaxPower, square_and_multiply::Step(i, x, previous, lower), lower,

@@ -101,7 +101,7 @@ GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, cons
   std::vector<PixelPoint> piece;
   piece.reserve(static_cast<std::size_t>(columns));
   for (int c = 0; c < columns; ++c) {
-    const Extended x = ranges.x.lo + xStep * (c + 0.5L);
+    const Extended x = ranges.x.lo + xStep * (c + 0.5);
     const Extended value = EvaluatePolynomial(data.fit, x);
     if (!std::isfinite(value)) {
       if (!piece.empty()) geometry.curve.push_back(std::exchange(piece, {}));

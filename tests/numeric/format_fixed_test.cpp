@@ -104,7 +104,7 @@ TEST_F(FormatFixedTest, PrecisionAndDecimals) {
   };
   for (const auto& row : rows)
     EXPECT_EQ(FormatFixed(row.value, row.precision, row.decimals), row.text)
-        << static_cast<double>(row.value) << " p=" << row.precision << " d=" << row.decimals;
+        << StoreDouble(row.value) << " p=" << row.precision << " d=" << row.decimals;
 }
 
 TEST_F(FormatFixedTest, CommaMarkInBothLayouts) {
@@ -171,8 +171,8 @@ TEST_F(FormatFixedTest, EighteenDigitsBeforeTheCut) {
     char digits[18];
     std::int16_t exponent = 0;
     EighteenDigits(row.value, exponent, digits);
-    EXPECT_EQ(std::string(digits, 18), row.digits) << static_cast<double>(row.value);
-    EXPECT_EQ(exponent, row.exponent) << static_cast<double>(row.value);
+    EXPECT_EQ(std::string(digits, 18), row.digits) << StoreDouble(row.value);
+    EXPECT_EQ(exponent, row.exponent) << StoreDouble(row.value);
   }
 }
 

@@ -29,7 +29,7 @@ bool SameBits(Extended a, Extended b) {
 
 std::string Describe(Extended v) {
   char text[64];
-  std::snprintf(text, sizeof text, "%La [%04X %016llX]", v, BitsOf(v).signExponent,
+  std::snprintf(text, sizeof text, "%a [%04X %016llX]", StoreDouble(v), BitsOf(v).signExponent,
                 static_cast<unsigned long long>(BitsOf(v).significand));
   return text;
 }
@@ -211,7 +211,7 @@ TEST_F(RaisePowerTest, ExponentOneOutsideTheWidestBandTakesTheLogarithm) {
   // From 2^8192 and below 2^-8192 the result is e^(ln x): close to x only.
   for (const Extended x : {0x1p8192L, 1e3000L, 0x1p-8193L, 1e-4000L, 1.1e4932L}) {
     const Extended result = Call(x, 1.0L);
-    EXPECT_NEAR(static_cast<double>(result / x), 1.0, 1e-15) << Describe(x);
+    EXPECT_NEAR(StoreDouble(result / x), 1.0, 1e-15) << Describe(x);
     EXPECT_EQ(reports_, kNone) << Describe(x);
   }
   // ln x at or above 11356.5 overflows.
@@ -228,7 +228,7 @@ TEST_F(RaisePowerTest, BandTestPicksTheWayOfComputing) {
   EXPECT_FALSE(SquareAndMultiplyCovers(1e78L, 40));
   const Extended result = Call(1e78L, 40.0L);
   EXPECT_EQ(reports_, kNone);
-  EXPECT_NEAR(static_cast<double>(result / LeftToRight(1e78L, 40)), 1.0, 1e-14);
+  EXPECT_NEAR(StoreDouble(result / LeftToRight(1e78L, 40)), 1.0, 1e-14);
   // Exponents 2048 to 4095 keep square-and-multiply for E from -4 to 3.
   for (const Extended x : {15.0L, -15.0L, 0.0625L, 1.999L}) {
     const Extended r = Call(x, 2049.0L);
@@ -257,10 +257,10 @@ TEST_F(RaisePowerTest, RangeLimitsOfTheLogarithmPath) {
   };
   for (const auto& row : rows) {
     const Extended result = Call(row.x, row.y);
-    if (row.near == 0.0L || std::isinf(row.near)) {
+    if (row.near == 0.0L || IsInf(row.near)) {
       EXPECT_TRUE(SameBits(result, row.near)) << row.name << ": " << Describe(result);
     } else {
-      EXPECT_NEAR(static_cast<double>(result / row.near), 1.0, 1e-15) << row.name << ": " << Describe(result);
+      EXPECT_NEAR(StoreDouble(result / row.near), 1.0, 1e-15) << row.name << ": " << Describe(result);
     }
     EXPECT_EQ(reports_, row.reports) << row.name;
   }
@@ -289,20 +289,32 @@ TEST_F(RaisePowerTest, LogarithmPathBitForBit) {
   };
   for (const auto& row : rows) {
     const Extended result = Call(row.x, row.y);
+#if PERUKA_EXTENDED_SOFTWARE
+    // The rows are the x87's: its FYL2X and F2XM1 are not exactly rounded,
+    // and the software backend's follow them to within 1 ulp each (3^0.5
+    // comes out correctly rounded there, 2 ulps below the x87's result).
+    const ExtendedBits got = BitsOf(result);
+    const bool close =
+        got.signExponent == row.expected.signExponent &&
+        (got.significand > row.expected.significand ? got.significand - row.expected.significand
+                                                    : row.expected.significand - got.significand) <= 3;
+    EXPECT_TRUE(close)
+#else
     EXPECT_TRUE(SameBits(result, FromBits(row.expected)))
+#endif
         << row.name << ": got " << Describe(result) << ", expected " << Describe(FromBits(row.expected));
     EXPECT_EQ(reports_, kNone) << row.name;
   }
 }
 
 Extended X87Ln2() {
-  Extended r;
+  long double r;
   asm("fldln2" : "=t"(r));
   return r;
 }
 
 Extended X87Log2e() {
-  Extended r;
+  long double r;
   asm("fldl2e" : "=t"(r));
   return r;
 }
@@ -417,7 +429,7 @@ TEST_F(RaisePowerTest, SharedSquaringsGiveTheSamePowers) {
     // Extended values across the band, and doubles as the fitting passes them.
     const int exponent = static_cast<int>(random() % 512) - 256;
     Extended x = RandomWithExponent(random, exponent);
-    if (trial % 2 == 1) x = static_cast<double>(x);
+    if (trial % 2 == 1) x = StoreDouble(x);
     ASSERT_TRUE(SquareAndMultiplyCovers(x, 40)) << Describe(x);
     SquareAndMultiplyPowers(x, 40, powers);
     for (int i = 0; i <= 40; ++i, ++compared)

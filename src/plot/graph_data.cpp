@@ -103,12 +103,12 @@ GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, cons
   for (int c = 0; c < columns; ++c) {
     const Extended x = ranges.x.lo + xStep * (c + 0.5);
     const Extended value = EvaluatePolynomial(data.fit, x);
-    if (!std::isfinite(value)) {
+    if (!IsFinite(value)) {
       if (!piece.empty()) geometry.curve.push_back(std::exchange(piece, {}));
       continue;
     }
     const Extended pixel = area.top + (ranges.y.hi - value) * yScale;
-    piece.push_back({area.left + c + 0.5, Held(static_cast<double>(pixel), area.top, area.height)});
+    piece.push_back({area.left + c + 0.5, Held(StoreDouble(pixel), area.top, area.height)});
   }
   if (!piece.empty()) geometry.curve.push_back(std::move(piece));
 

@@ -216,7 +216,7 @@ void GraphCanvas::Paint(QPainter& painter, const Layout& layout) const {
     spans.reserve(geometry.residuals.size());
     for (const VerticalSpan& span : geometry.residuals)
       spans.emplace_back(span.x, span.top, span.x, span.bottom);
-    painter.setPen(QPen(QColor(kResidualColor), 1.0));
+    painter.setPen(QPen(QColor(kResidualColor), 2.0, Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(spans.data(), static_cast<int>(spans.size()));
   }
   painter.setRenderHint(QPainter::Antialiasing, true);

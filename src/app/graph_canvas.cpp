@@ -108,6 +108,7 @@ GraphCanvas::Layout GraphCanvas::LayOut(QSize size) const {
   const QFontMetricsF metrics(PixelFont(font()));
   const double line = metrics.height();
   layout.ranges = ChooseRanges(*data_);
+  if (!Drawable(layout.ranges)) return layout;
 
   // Whole pixels, so that the frame and the ticks fall on pixel edges.
   const double top = std::ceil(2.0 * line + 6.0);

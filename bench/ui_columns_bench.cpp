@@ -16,6 +16,7 @@
 #include "ui/message_box.h"
 #include "ui/modal_box.h"
 #include "ui/window_layer.h"
+#include "ui_bench_support.h"
 
 namespace peruka {
 namespace {
@@ -44,17 +45,6 @@ const QString& XColumn() {
 const QString& YColumn() {
   static const QString text = Column(false);
   return text;
-}
-
-// A fresh main window, as the program creates it.
-TMainForm* NewMainForm() {
-  delete Application;
-  Application = new TApplication(nullptr);
-  Application->SetTitle(kApplicationTitle);
-  Application->CreateForm(MainForm);
-  MainForm->Show();
-  QApplication::processEvents();
-  return MainForm;
 }
 
 // Pasting: the text goes in through the edit's own insertion, as Ctrl+V does.

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Takes a screenshot of the calculator window under a virtual X server: starts
-# Xvfb, runs the program, enters a small data set with real key and mouse
-# events, presses the calculate button and captures the window.
+# Takes screenshots of the calculator under a virtual X server: starts Xvfb,
+# runs the program, enters a small data set with real key and mouse events,
+# presses the calculate button and captures the window; then opens the graph
+# window with Ctrl+G, shows the residuals with Alt+R and captures both
+# windows side by side.
 #
-# Usage: scripts/screenshot.sh [peruka-binary] [output.png]
+# Usage: scripts/screenshot.sh [peruka-binary] [output.png] [graph-output.png]
 # Needs: xvfb, xdotool, imagemagick (scripts/install-deps.sh installs them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 binary=${1:-build/release/src/app/peruka}
 output=${2:-docs/screenshot.png}
+graph_output=${3:-docs/screenshot-graph.png}
 [ -x "$binary" ] || { echo "no program at $binary: build it first (cmake --preset release && cmake --build --preset release --target peruka)" >&2; exit 1; }
 for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
@@ -17,7 +20,8 @@ done
 
 # Xvfb picks a free display itself and writes its number once it is ready.
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+# Wide enough for the graph window beside the centred main window.
+Xvfb -displayfd 3 -screen 0 1760x900x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb_pid=$!
 app_pid=
 cleanup() {
@@ -60,3 +64,26 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 mkdir -p "$(dirname "$output")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$output"
 echo "wrote $output (${WIDTH}x${HEIGHT})"
+
+# The graph window, opened by its keys beside the main window, with the
+# residuals shown; both windows in one picture.
+xdotool key ctrl+g
+graph=
+for _ in $(seq 50); do
+  graph=$(xdotool search --onlyvisible --name '^グラフ$' 2>/dev/null | head -n 1) && [ -n "$graph" ] && break
+  sleep 0.1
+done
+[ -n "$graph" ] || { echo "the graph window did not appear" >&2; exit 1; }
+xdotool windowfocus --sync "$graph"
+xdotool key alt+r
+sleep 0.7
+# Each window on its own, then side by side on a plain background.
+main_part=$(mktemp --suffix=.png) graph_part=$(mktemp --suffix=.png)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$main_part"
+eval "$(xdotool getwindowgeometry --shell "$graph")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$graph_part"
+convert "$main_part" -size 12x1 xc:'#c8c8c8' "$graph_part" -background '#c8c8c8' -gravity north +append \
+  -bordercolor '#c8c8c8' -border 12 "$graph_output"
+rm -f "$main_part" "$graph_part"
+echo "wrote $graph_output"

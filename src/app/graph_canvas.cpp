@@ -108,6 +108,7 @@ GraphCanvas::Layout GraphCanvas::LayOut(QSize size) const {
   const QFontMetricsF metrics(PixelFont(font()));
   const double line = metrics.height();
   layout.ranges = ChooseRanges(*data_);
+  if (!Drawable(layout.ranges)) return layout;
 
   // Whole pixels, so that the frame and the ticks fall on pixel edges.
   const double top = std::ceil(2.0 * line + 6.0);
@@ -216,7 +217,7 @@ void GraphCanvas::Paint(QPainter& painter, const Layout& layout) const {
     spans.reserve(geometry.residuals.size());
     for (const VerticalSpan& span : geometry.residuals)
       spans.emplace_back(span.x, span.top, span.x, span.bottom);
-    painter.setPen(QPen(QColor(kResidualColor), 1.0));
+    painter.setPen(QPen(QColor(kResidualColor), 2.0, Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(spans.data(), static_cast<int>(spans.size()));
   }
   painter.setRenderHint(QPainter::Antialiasing, true);

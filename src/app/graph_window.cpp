@@ -100,21 +100,23 @@ void GraphWindow::SavePng() {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   canvas_->RenderImage(canvas_->size()).save(&buffer, "PNG");
-  Save(TextOf(WindowText::SavePngCommand), bytes);
+  Save(TextOf(WindowText::SavePngCommand), bytes, "png");
 }
 
-void GraphWindow::SaveSvg() { Save(TextOf(WindowText::SaveSvgCommand), canvas_->RenderSvg(canvas_->size())); }
+void GraphWindow::SaveSvg() {
+  Save(TextOf(WindowText::SaveSvgCommand), canvas_->RenderSvg(canvas_->size()), "svg");
+}
 
 void GraphWindow::CopyImage() {
   QGuiApplication::clipboard()->setImage(canvas_->RenderImage(canvas_->size()));
 }
 
-void GraphWindow::Save(std::string_view caption, const QByteArray& bytes) {
+void GraphWindow::Save(std::string_view caption, const QByteArray& bytes, std::string_view suffix) {
   std::string name;
   const std::string dialogCaption = FromQString(WithoutAccelerator(ToQString(caption)));
   if (SaveToChosenFile(this, dialogCaption,
-                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                       name) == SaveOutcome::kFailed)
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name,
+                       suffix) == SaveOutcome::kFailed)
     ShowNotice(name + std::string(TextOf(WindowText::FileNotWrittenNotice)));
 }
 

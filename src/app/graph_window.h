@@ -31,8 +31,9 @@ class GraphWindow : public QWidget {
   QPushButton* SaveSvgButton() const { return saveSvg_; }
   QPushButton* CopyImageButton() const { return copyImage_; }
 
-  // The buttons' commands: the graph at the canvas's size. A file that
-  // cannot be written gives the notice naming it.
+  // The buttons' commands: the graph at the canvas's size. A file name
+  // chosen without a suffix gets ".png" or ".svg"; a file that cannot be
+  // written gives the notice naming it.
   void SavePng();
   void SaveSvg();
   void CopyImage();
@@ -41,7 +42,7 @@ class GraphWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Save(std::string_view caption, const QByteArray& bytes);
+  void Save(std::string_view caption, const QByteArray& bytes, std::string_view suffix);
 
   GraphCanvas* canvas_ = nullptr;
   QCheckBox* residuals_ = nullptr;

@@ -55,6 +55,7 @@ std::string TickLabel(const AxisTicks& ticks, double value, char decimalMark) {
   char buffer[64];
   std::to_chars_result written;
   if (largest >= 1e9 || ticks.step < 1e-6) {
+    if (value == 0.0) return "0";
     const int digits =
         largest > 0.0 ? std::max(0, DecimalExponent(largest) - DecimalExponent(ticks.step)) : 0;
     written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits);

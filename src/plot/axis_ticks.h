@@ -28,8 +28,8 @@ struct AxisTicks {
 AxisTicks ChooseTicks(double lo, double hi, int target);
 
 // A tick's label: fixed notation with the ticks' decimals, or, for ticks of
-// 10^9 and more or steps below 10^-6, mantissa and exponent ("2.5e+12"),
-// with the given decimal mark; never "-0".
+// 10^9 and more or steps below 10^-6, mantissa and exponent ("2.5e+12", and
+// "0" for zero), with the given decimal mark; never "-0".
 std::string TickLabel(const AxisTicks& ticks, double value, char decimalMark);
 
 }  // namespace peruka

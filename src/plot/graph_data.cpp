@@ -75,6 +75,11 @@ GraphRanges ChooseRanges(const GraphData& data) {
   return ranges;
 }
 
+bool Drawable(const GraphRanges& ranges) {
+  return std::isfinite(ranges.x.hi - ranges.x.lo) && std::isfinite(ranges.y.hi - ranges.y.lo) &&
+         ranges.x.hi > ranges.x.lo && ranges.y.hi > ranges.y.lo;
+}
+
 double PixelX(const PlotArea& area, const Range& range, double x) {
   return area.left + (x - range.lo) / (range.hi - range.lo) * area.width;
 }
@@ -86,6 +91,7 @@ double PixelY(const PlotArea& area, const Range& range, double y) {
 GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, const PlotArea& area,
                           bool residuals) {
   GraphGeometry geometry;
+  if (!Drawable(ranges)) return geometry;
   const double xScale = area.width / (ranges.x.hi - ranges.x.lo);
   const double yScale = area.height / (ranges.y.hi - ranges.y.lo);
   const auto toX = [&](double x) {
@@ -122,9 +128,9 @@ GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, cons
     const double py = toY(data.y[i]);
     const double cx = std::floor((px - area.left) / kMarkCell);
     const double cy = std::floor((py - area.top) / kMarkCell);
-    if (cx < 0.0 || cy < 0.0 || cx >= static_cast<double>(cellsAcross) ||
-        cy >= static_cast<double>(cellsDown))
-      continue;
+    if (!(cx >= 0.0 && cy >= 0.0 && cx < static_cast<double>(cellsAcross) &&
+          cy < static_cast<double>(cellsDown)))
+      continue;  // outside, or not a number
     std::uint8_t& cell = occupied[static_cast<std::size_t>(cy) * cellsAcross + static_cast<std::size_t>(cx)];
     if (cell) continue;
     cell = 1;
@@ -138,7 +144,7 @@ GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, cons
     for (std::size_t i = 0; i < count; ++i) {
       const double px = toX(data.x[i]);
       const double column = std::floor(px - area.left);
-      if (column < 0.0 || column > columns) continue;
+      if (!(column >= 0.0 && column <= columns)) continue;
       const double a = toY(data.y[i]);
       const double b = toY(data.fitted[i]);
       VerticalSpan& span = spans[static_cast<std::size_t>(column)];

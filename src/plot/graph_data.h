@@ -42,6 +42,9 @@ struct GraphRanges {
   Range y;
 };
 GraphRanges ChooseRanges(const GraphData& data);
+// False for ranges too wide for a double (values near the ends of its
+// range): nothing is laid out then.
+bool Drawable(const GraphRanges& ranges);
 
 // The plot area in pixels; x grows to the right, y downwards.
 struct PlotArea {

@@ -1,6 +1,7 @@
 #include "ui/save_file.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <utility>
 
@@ -27,9 +28,12 @@ SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser) {
 }
 
 SaveOutcome SaveToChosenFile(QWidget* parent, std::string_view caption, std::string_view bytes,
-                             std::string& name) {
-  const QString path = Chooser()(parent, ToQString(caption));
+                             std::string& name, std::string_view defaultSuffix) {
+  QString path = Chooser()(parent, ToQString(caption));
   if (path.isEmpty()) return SaveOutcome::kCancelled;
+  if (!defaultSuffix.empty() && QFileInfo(path).suffix().isEmpty())
+    path += QLatin1Char('.') +
+            QString::fromLatin1(defaultSuffix.data(), static_cast<qsizetype>(defaultSuffix.size()));
   QSaveFile file(path);
   const auto size = static_cast<qint64>(bytes.size());
   if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size && file.commit())

@@ -20,9 +20,10 @@ SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser);
 
 enum class SaveOutcome { kCancelled, kWritten, kFailed };
 
-// Asks for a file (caption in Shift-JIS) and writes the bytes to it whole.
+// Asks for a file (caption in Shift-JIS) and writes the bytes to it whole;
+// a chosen name without a suffix gets the default suffix ("png"), if any.
 // On failure `name` gets the chosen file's name in Shift-JIS.
 SaveOutcome SaveToChosenFile(QWidget* parent, std::string_view caption, std::string_view bytes,
-                             std::string& name);
+                             std::string& name, std::string_view defaultSuffix = {});
 
 }  // namespace peruka

@@ -236,8 +236,10 @@ TEST_F(GraphWindowTest, SavesAPngAndCopiesAnImageOfTheGraphsSize) {
   BoxWatcher boxes;
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
+  // A name chosen without a suffix gets ".png".
   const QString path = dir.filePath(QStringLiteral("graph.png"));
-  const SaveFileChooser previous = SetSaveFileChooser([&](QWidget*, const QString&) { return path; });
+  const SaveFileChooser previous =
+      SetSaveFileChooser([&](QWidget*, const QString&) { return dir.filePath(QStringLiteral("graph")); });
   Calculate("1\n2\n3", "1\n3\n2", 0);
   GraphWindow* graph = OpenByKeys();
   ASSERT_NE(graph, nullptr);

@@ -121,8 +121,7 @@ SoftExtended SoftYLog2X(SoftExtended y, SoftExtended x) {
   } else {
     // Fixed point 2^110: |e| < 2^15.
     const U128 whole = static_cast<U128>(e < 0 ? -static_cast<std::int64_t>(e) : e) << 110;
-    const int drop = sh - 51;
-    const U128 frac = drop >= 128 ? 0 : lnScaled >> drop;
+    const U128 frac = num == 0 ? 0 : lnScaled >> (sh - 51);  // x a power of two: log2(m) = 0
     negative = e < 0;
     t = (negative == below) ? whole + frac : whole - frac;
     tExp = 127 - 110;

@@ -81,6 +81,14 @@ inline constexpr std::string_view kOverflow = "浮動小数点ｴﾗｰ: ｵｰ�
 inline constexpr std::string_view kTooLong = "結果が 4096 文字以上あります.\n";
 inline constexpr std::string_view kDomain = "powl: DOMAIN error\n";
 
+// Why a folder named as an input cannot be read: Linux opens it and fails
+// the reading, the Windows C runtime refuses to open it.
+#ifdef _WIN32
+inline constexpr std::string_view kFolderReadError = "Permission denied";
+#else
+inline constexpr std::string_view kFolderReadError = "Is a directory";
+#endif
+
 inline std::string NotFloat(std::string_view text) {
   std::string message(1, '\'');
   message.append(text).append("' は浮動小数点ではありません.\n");

@@ -11,8 +11,10 @@ packages=(
   librsvg2-bin scdoc groff-base man-db desktop-file-utils appstream lintian dpkg-dev
   xvfb xauth imagemagick xdotool x11-utils
   python3 python3-numpy libopenblas0-pthread time
-  # Cross builds of the Qt-free part and the emulators that run their tests.
+  # Cross builds of the Qt-free part and the emulators that run their tests;
+  # clang's libFuzzer for the fuzz targets.
   g++-aarch64-linux-gnu qemu-user g++-mingw-w64-x86-64-posix wine wine64
+  clang libclang-rt-14-dev
 )
 
 if [ "${1:-}" = "--minimal" ]; then

@@ -1,7 +1,7 @@
 // The two extended backends against each other: the operations that the
 // numeric code uses, on the x87 unit and in software, bit for bit. Built
-// only where both exist: an x86-64 build with the software backend's
-// sources (see fuzz/CMakeLists.txt).
+// only where both exist: an x86-64 build on the x87 unit (see
+// fuzz/CMakeLists.txt).
 #include <cmath>
 
 #include "fuzz_target.h"

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Extended scanned = 0.0L;
   const bool scans = ScanDecimal(text, scanned);
-  if (scans) PERUKA_FUZZ_CHECK(!std::isnan(scanned) && !std::isinf(scanned));
+  if (scans) PERUKA_FUZZ_CHECK(!fuzz::IsNan(scanned) && !fuzz::IsInfinity(scanned));
 
   // Blanks around the text change nothing (a NUL ends the text, so blanks
   // after it are not even read).

@@ -94,6 +94,21 @@ inline void Prepare() {
   Reports() = 0;
 }
 
+// Classes and magnitude of an extended value from its fields, the same on
+// either backend.
+inline bool IsNan(Extended v) {
+  return ExponentField(v) == kExtendedExponentAllOnes && (BitsOf(v).significand << 1) != 0;
+}
+inline bool IsInfinity(Extended v) {
+  return ExponentField(v) == kExtendedExponentAllOnes && (BitsOf(v).significand << 1) == 0;
+}
+inline bool IsNormal(Extended v) {
+  return ExponentField(v) != 0 && ExponentField(v) != kExtendedExponentAllOnes;
+}
+inline Extended Magnitude(Extended v) {
+  return FromBits(static_cast<std::uint16_t>(BitsOf(v).signExponent & 0x7FFF), BitsOf(v).significand);
+}
+
 inline bool SameBits(Extended a, Extended b) {
   const ExtendedBits x = BitsOf(a);
   const ExtendedBits y = BitsOf(b);

@@ -12,9 +12,9 @@ packages=(
   xvfb xauth imagemagick xdotool x11-utils
   python3 python3-numpy libopenblas0-pthread time
   # Cross builds of the Qt-free part and the emulators that run their tests
-  # (libc6:arm64 for glibc's code page 932 module, which the cross C library
-  # lacks); clang's libFuzzer for the fuzz targets.
-  g++-aarch64-linux-gnu qemu-user libc6:arm64 g++-mingw-w64-x86-64-posix wine wine64
+  # (the Arm programs run on Debian's arm64 C and C++ libraries, which have
+  # glibc's code page 932 module); clang's libFuzzer for the fuzz targets.
+  g++-aarch64-linux-gnu qemu-user libc6:arm64 libstdc++6:arm64 g++-mingw-w64-x86-64-posix wine wine64
   clang libclang-rt-14-dev
 )
 

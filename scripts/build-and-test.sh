@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the packages, builds the optimised and the sanitizer configurations
-# and runs every test headless.
+# and runs every test headless; then the cross builds of the Qt-free part,
+# tested under their emulators (scripts/cross-test.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,3 +12,4 @@ for preset in release sanitize; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+bash scripts/cross-test.sh all

@@ -11,6 +11,11 @@ packages=(
   librsvg2-bin scdoc groff-base man-db desktop-file-utils appstream lintian dpkg-dev
   xvfb xauth imagemagick xdotool x11-utils
   python3 python3-numpy libopenblas0-pthread time
+  # Cross builds of the Qt-free part and the emulators that run their tests
+  # (the Arm programs run on Debian's arm64 C and C++ libraries, which have
+  # glibc's code page 932 module); clang's libFuzzer for the fuzz targets.
+  g++-aarch64-linux-gnu qemu-user libc6:arm64 libstdc++6:arm64 g++-mingw-w64-x86-64-posix wine wine64
+  clang libclang-rt-14-dev
 )
 
 if [ "${1:-}" = "--minimal" ]; then
@@ -19,14 +24,19 @@ if [ "${1:-}" = "--minimal" ]; then
             libbenchmark-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-ipafont-gothic fontconfig librsvg2-bin scdoc)
 fi
 
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+# The Arm C library comes from Debian's arm64 archive.
+if printf '%s\n' "${packages[@]}" | grep -q ':arm64$' && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+  "${sudo_cmd[@]}" dpkg --add-architecture arm64
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "cli/fit_command.h"
+#include "cli/standard_streams.h"
 #include "numeric/extended.h"
 
 int main(int argc, char** argv) {
   peruka::EnsureExtendedPrecision();
+  peruka::cli::PrepareStandardStreams();
   // Reports can come by the million (two per x of zero): buffer them; the
   // command flushes them before it writes the result.
   static char errorBuffer[1 << 16];

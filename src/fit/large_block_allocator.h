@@ -6,8 +6,6 @@
 // blocks come from the ordinary heap.
 #pragma once
 
-#include <sys/mman.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -18,7 +16,9 @@ namespace peruka {
 inline constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
 inline constexpr std::size_t kLargeBlockThreshold = 2 * kHugePageSize;
 
-// Maps `bytes` (a multiple of kHugePageSize) at a kHugePageSize boundary.
+// Maps `bytes` (a multiple of kHugePageSize) at a kHugePageSize boundary
+// (large_block_map_posix.cpp; on Windows, large_block_map_windows.cpp maps
+// them at the system's allocation granularity, without huge pages).
 void* MapLargeBlock(std::size_t bytes);
 void UnmapLargeBlock(void* block, std::size_t bytes);
 

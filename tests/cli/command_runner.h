@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 
 #include "cli/fit_command.h"
 #include "numeric/locale_mark.h"
+#include "scratch_file.h"
 
 namespace peruka::testing {
 
@@ -29,28 +29,22 @@ struct CommandRun {
 inline CommandRun RunCommand(const std::vector<std::string>& args, std::string_view input = {},
                              std::size_t maxLineLength = cli::kMaxLineLength) {
   CommandRun run;
-  std::FILE* in = std::tmpfile();
-  if (in == nullptr) {
-    ADD_FAILURE() << "no temporary file for standard input";
+  std::FILE* in = ScratchFile();
+  std::FILE* out = ScratchFile();
+  std::FILE* err = ScratchFile();
+  if (in == nullptr || out == nullptr || err == nullptr) {
+    ADD_FAILURE() << "no scratch files for the standard streams";
+    for (std::FILE* file : {in, out, err})
+      if (file != nullptr) std::fclose(file);
     return run;
   }
   if (!input.empty()) std::fwrite(input.data(), 1, input.size(), in);
   std::fflush(in);
   std::rewind(in);
-  char* outData = nullptr;
-  char* errData = nullptr;
-  std::size_t outSize = 0;
-  std::size_t errSize = 0;
-  std::FILE* out = open_memstream(&outData, &outSize);
-  std::FILE* err = open_memstream(&errData, &errSize);
   run.status = cli::RunFitCommand(args, in, out, err, maxLineLength);
-  std::fclose(out);
-  std::fclose(err);
-  std::fclose(in);
-  run.out.assign(outData, outSize);
-  run.err.assign(errData, errSize);
-  std::free(outData);
-  std::free(errData);
+  run.out = ReadBack(out);
+  run.err = ReadBack(err);
+  for (std::FILE* file : {in, out, err}) std::fclose(file);
   return run;
 }
 
@@ -60,9 +54,7 @@ class CommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetLocaleDecimalMark('.');
-    std::string pattern = (std::filesystem::temp_directory_path() / "peruka-cli-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
+    dir_ = ScratchFolder("peruka-cli-");
   }
   void TearDown() override {
     std::error_code ignored;
@@ -88,6 +80,14 @@ inline constexpr std::string_view kInvalidOp = "無効な浮動小数点操作.\
 inline constexpr std::string_view kOverflow = "浮動小数点ｴﾗｰ: ｵｰﾊﾞｰﾌﾛｰ.\n";
 inline constexpr std::string_view kTooLong = "結果が 4096 文字以上あります.\n";
 inline constexpr std::string_view kDomain = "powl: DOMAIN error\n";
+
+// Why a folder named as an input cannot be read: Linux opens it and fails
+// the reading, the Windows C runtime refuses to open it.
+#ifdef _WIN32
+inline constexpr std::string_view kFolderReadError = "Permission denied";
+#else
+inline constexpr std::string_view kFolderReadError = "Is a directory";
+#endif
 
 inline std::string NotFloat(std::string_view text) {
   std::string message(1, '\'');

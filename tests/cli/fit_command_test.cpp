@@ -487,7 +487,8 @@ TEST_F(CommandTest, DirectoryExitsWith66) {
   const std::string x = File("x", "1\n");
   const CommandRun run = RunCommand({x, dir_.string()});
   EXPECT_EQ(run.status, kExitNoInput);
-  EXPECT_EQ(run.err, "peruka-fit: cannot read '" + dir_.string() + "': Is a directory\n");
+  EXPECT_EQ(run.err,
+            "peruka-fit: cannot read '" + dir_.string() + "': " + std::string(kFolderReadError) + "\n");
 }
 
 TEST_F(CommandTest, MissingPairsFileExitsWith66) {

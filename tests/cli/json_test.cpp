@@ -171,14 +171,21 @@ TEST_F(CommandTest, JsonGivesCountsAndTheColumnFile) {
             R"j({"kind":"notice","message":"xとyのデータ数が違うよ(･･､)","x_lines":3,"y_lines":2,)j"
             R"j("domain_reports":0})j"
             "\n");
-  const std::string x = File("x\xFF\".txt", "1\n2\n");
+  // A name that is not UTF-8 and holds a quote, where the file system takes
+  // one: a Windows file name holds no quote, and its bytes follow the code page.
+  constexpr std::string_view kOddName = "x\xFF\".txt";
+#ifdef _WIN32
+  const std::string x = File("x.txt", "1\n2\n");
+#else
+  const std::string x = File(std::string(kOddName), "1\n2\n");
+#endif
   const CommandRun convert = RunCommand({"--format=json", x, y});
   EXPECT_EQ(convert.status, cli::kExitError);
   const std::string file = JsonString(y);
   EXPECT_EQ(convert.out, R"j({"kind":"convert","message":"'-' は浮動小数点ではありません","file":)j" + file +
                              R"j(,"line":2,"text":"-","domain_reports":0})j"
                              "\n");
-  EXPECT_NE(JsonString(x).find(R"j(x\ufffd\".txt")j"), std::string::npos);
+  EXPECT_EQ(JsonString(kOddName), R"j("x\ufffd\".txt")j");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "cli/stream_fit.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
+#include "scratch_file.h"
 
 namespace peruka::testing {
 namespace {
@@ -57,7 +58,7 @@ std::string Describe(const Outcome& o) {
 
 // A stream holding `text`, closed at the end of the scope.
 struct TextStream {
-  explicit TextStream(const std::string& text) : file(std::tmpfile()) {
+  explicit TextStream(const std::string& text) : file(ScratchFile()) {
     std::fwrite(text.data(), 1, text.size(), file);
     std::rewind(file);
   }

@@ -307,6 +307,9 @@ TEST_F(RaisePowerTest, LogarithmPathBitForBit) {
   }
 }
 
+// The x87 unit is the oracle for these constants; where there is none, their
+// bit patterns stand as written.
+#if defined(__i386__) || defined(__x86_64__)
 Extended X87Ln2() {
   long double r;
   asm("fldln2" : "=t"(r));
@@ -334,6 +337,7 @@ TEST(LogarithmPathConstants, AreTheValuesTheyStandFor) {
     EXPECT_TRUE(SameBits(row.constant, row.expected))
         << row.name << ": " << Describe(row.constant) << ", expected " << Describe(row.expected);
 }
+#endif
 
 TEST_F(RaisePowerTest, ExponentTimesLogarithmBeyondTheExtendedRangeFaults) {
   EXPECT_THROW(RaisePower(1e4000L, 1e4930L), EOverflow);

@@ -1,3 +1,5 @@
+#include <sys/mman.h>
+
 #include "fit/large_block_allocator.h"
 
 namespace peruka {

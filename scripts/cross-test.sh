@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds the Qt-free part for other platforms and runs its tests there under
+# an emulator: qemu-aarch64 for 64-bit Arm Linux, wine for 64-bit Windows.
+#   bash scripts/cross-test.sh [windows|aarch64|all]    (default: all)
+# Installs nothing: scripts/install-deps.sh brings the cross compilers and the
+# emulators. The aarch64 build, and the Windows build of the software
+# extended arithmetic, need the PERUKA_EXTENDED_BACKEND option of the top
+# CMakeLists.txt; without it they are left out, with a line that says so.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc 2>/dev/null || echo 2)
+what=${1:-all}
+
+has_software_backend() { grep -q 'PERUKA_EXTENDED_BACKEND' CMakeLists.txt; }
+
+# Wine in the build folder's own prefix (the one the toolchain file names),
+# without a display, its first start done once before the tests.
+start_wine() {
+  export WINEPREFIX="$PWD/build/$1/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  unset DISPLAY WAYLAND_DISPLAY
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    local start=$SECONDS
+    wineboot --init >/dev/null 2>&1
+    wineserver -w
+    echo "cross-test: wine's first start in $WINEPREFIX took $((SECONDS - start)) s"
+  fi
+}
+
+stop_wine() { wineserver -k 2>/dev/null || true; }
+
+run() {
+  local preset=$1
+  shift
+  local start=$SECONDS
+  cmake --preset "$preset" -DPERUKA_WARNINGS_AS_ERRORS=ON "$@"
+  cmake --build --preset "$preset" -j "$jobs"
+  local built=$SECONDS
+  case $preset in windows*) start_wine "$preset" ;; esac
+  local status=0
+  ctest --preset "$preset" -j "$jobs" || status=$?
+  case $preset in windows*) stop_wine ;; esac
+  echo "cross-test: $preset built in $((built - start)) s, tested in $((SECONDS - built)) s"
+  return $status
+}
+
+case $what in
+  windows | aarch64 | all) ;;
+  *)
+    echo "usage: $0 [windows|aarch64|all]" >&2
+    exit 64
+    ;;
+esac
+
+if [ "$what" != aarch64 ]; then
+  run windows
+  if has_software_backend; then
+    run windows-software
+  else
+    echo "cross-test: windows-software left out: no PERUKA_EXTENDED_BACKEND option yet"
+  fi
+fi
+if [ "$what" != windows ]; then
+  if has_software_backend; then
+    run aarch64
+  else
+    echo "cross-test: aarch64 left out: its long double is not the x87 format, and the" \
+      "software extended arithmetic (PERUKA_EXTENDED_BACKEND) is not in this tree yet"
+  fi
+fi

@@ -1,0 +1,7 @@
+#include "cli/standard_streams.h"
+
+namespace peruka::cli {
+
+void PrepareStandardStreams() {}
+
+}  // namespace peruka::cli

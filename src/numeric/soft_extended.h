@@ -111,6 +111,19 @@ class SoftExtended {
     unsigned s = 0;
     return Add(a, b, s);
   }
+  // The same sums with a double operand (as in a power sum kept in
+  // doubles): a normal double converts without FromDouble's tests for the
+  // other encodings.
+  template <std::same_as<double> D>
+  friend SoftExtended operator+(SoftExtended a, D b) {
+    unsigned s = 0;
+    return AddSigned(a, FromDoubleInline(b), false, s);
+  }
+  template <std::same_as<double> D>
+  friend SoftExtended operator+(D a, SoftExtended b) {
+    unsigned s = 0;
+    return AddSigned(FromDoubleInline(a), b, false, s);
+  }
   friend SoftExtended operator-(SoftExtended a, SoftExtended b) {
     unsigned s = 0;
     return Sub(a, b, s);
@@ -172,6 +185,16 @@ class SoftExtended {
     return Compare(a, b, false, s);
   }
 
+  // FromDouble, the double's normal range tested first; no flags.
+  static constexpr SoftExtended FromDoubleInline(double d) {
+    const auto bits = std::bit_cast<std::uint64_t>(d);
+    const auto field = static_cast<unsigned>((bits >> 52) & 0x7FF);
+    if (field - 1 < 0x7FE) [[likely]]
+      return FromBits(static_cast<std::uint16_t>(((bits >> 48) & 0x8000) | (field + kBias - 1023)),
+                      (std::uint64_t{1} << 63) | (bits << 11));
+    unsigned ignored = 0;
+    return FromDouble(d, ignored);
+  }
   static SoftExtended RoundPackOutOfRange(bool negative, std::int32_t exp, std::uint64_t sig,
                                           std::uint64_t rest, unsigned& status);
   static double ToDoubleOutOfRange(SoftExtended v, unsigned& status);

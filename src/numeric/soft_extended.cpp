@@ -28,6 +28,21 @@ SoftExtended Quiet(SoftExtended v) {
   return SoftExtended::FromBits(v.SignExponent(), v.Significand() | kQuietBit);
 }
 
+// What an operation of one operand that keeps zeros, infinities and quiet
+// NaNs as they are gives for any operand but a finite non-zero value.
+SoftExtended NonFiniteOperandResult(SoftExtended v, Kind kind, unsigned& status) {
+  switch (kind) {
+    case Kind::kUnsupported:
+      status |= kInvalid;
+      return kDefaultNan;
+    case Kind::kSignallingNan:
+      status |= kInvalid;
+      return Quiet(v);
+    default:
+      return v;
+  }
+}
+
 // When either operand is a NaN or an unsupported encoding, sets the result
 // and the flags and returns true.
 bool TakeNan(SoftExtended a, const Unpacked& ua, SoftExtended b, const Unpacked& ub, SoftExtended& result,
@@ -245,18 +260,7 @@ double SoftExtended::ToDoubleOutOfRange(SoftExtended v, unsigned& status) {
 
 SoftExtended SoftExtended::RoundToIntegral(SoftExtended v, SoftRounding mode, unsigned& status) {
   const Unpacked u = Unpack(v);
-  switch (u.kind) {
-    case Kind::kUnsupported:
-      status |= kInvalid;
-      return kDefaultNan;
-    case Kind::kSignallingNan:
-      status |= kInvalid;
-      return Quiet(v);
-    case Kind::kFinite:
-      break;
-    default:
-      return v;
-  }
+  if (u.kind != Kind::kFinite) return NonFiniteOperandResult(v, u.kind, status);
   if (u.exp >= 63) return v;
   std::uint64_t sig = u.sig;
   std::uint64_t rest = 0;
@@ -326,18 +330,7 @@ SoftExtended SoftExtended::Sqrt(SoftExtended v, unsigned& status) {
 
 SoftExtended SoftExtended::Scale(SoftExtended v, std::int32_t n, unsigned& status) {
   const Unpacked u = Unpack(v);
-  switch (u.kind) {
-    case Kind::kUnsupported:
-      status |= kInvalid;
-      return kDefaultNan;
-    case Kind::kSignallingNan:
-      status |= kInvalid;
-      return Quiet(v);
-    case Kind::kFinite:
-      break;
-    default:
-      return v;
-  }
+  if (u.kind != Kind::kFinite) return NonFiniteOperandResult(v, u.kind, status);
   // Beyond +-2^17 every result is already infinite or zero.
   constexpr std::int32_t kClamp = 1 << 17;
   const std::int32_t k = n > kClamp ? kClamp : n < -kClamp ? -kClamp : n;

@@ -8,12 +8,21 @@ namespace peruka {
 
 namespace {
 
+// 10^k, correctly rounded for |k| <= 22 (10^22 is the largest power of ten
+// a double holds exactly), whatever the C library's pow does.
+double PowerOfTen(int k) {
+  if (k < -22 || k > 22) return std::pow(10.0, k);
+  double power = 1.0;
+  for (int i = 0; i < (k < 0 ? -k : k); ++i) power *= 10.0;
+  return k < 0 ? 1.0 / power : power;
+}
+
 // The exponent k of the power of ten with 10^k <= value < 10^(k+1).
 int DecimalExponent(double value) {
   int k = static_cast<int>(std::floor(std::log10(value)));
   // log10 may land one off next to a power of ten.
-  if (std::pow(10.0, k) > value) --k;
-  if (std::pow(10.0, k + 1) <= value) ++k;
+  if (PowerOfTen(k) > value) --k;
+  if (PowerOfTen(k + 1) <= value) ++k;
   return k;
 }
 
@@ -22,7 +31,7 @@ int DecimalExponent(double value) {
 double NiceStep(double span, int target) {
   const double raw = span / std::max(target, 1);
   const int k = DecimalExponent(raw);
-  const double power = std::pow(10.0, k);
+  const double power = PowerOfTen(k);
   const double fraction = raw / power;  // in [1, 10)
   double nice = 10.0;
   if (fraction < std::sqrt(2.0)) {

@@ -38,23 +38,16 @@ void AddPointStepByStep(int n, std::string_view xText, std::string_view yText, P
   }
 }
 
-// One point whose x takes square-and-multiply at every exponent: no power
-// reports anything, so the only events are an overflowing store and the
-// conversion error of y. When y converts, each power goes into its power sum
-// and its right-hand side at once: every store sees the operands it sees in
-// the literal order, and an overflow anywhere is the same EOverflow. When y
-// is refused, the power sums come first, so their overflow still wins.
-void AddCoveredPoint(int n, Extended x, const ConvertedPoint& point, std::string_view yText, PowerSums& s) {
-  const Extended y = point.y;
-  const int rhsLast = point.yConverts ? n : -1;
+// A point whose x takes square-and-multiply at every exponent but whose y
+// text is refused (with both texts converting it would be plain): no power
+// reports anything, and the power sums come first, so their overflow wins
+// over y's conversion error.
+void AddCoveredPointWithRefusedY(int n, Extended x, std::string_view yText, PowerSums& s) {
   Extended lower[kMaxDegree + 1];
-  VisitSquareAndMultiplyPowers(x, 2 * n, lower, [&](int i, Extended power) {
-    s.sums[i] = StoreDouble(s.sums[i] + power);
-    if (i <= rhsLast) s.rhs[i] = StoreDouble(y * power + s.rhs[i]);
-  });
+  VisitSquareAndMultiplyPowers(x, 2 * n, lower,
+                               [&](int i, Extended power) { s.sums[i] = StoreDouble(s.sums[i] + power); });
   CheckStores(s.sums, 2 * n + 1);
-  if (!point.yConverts) ParseDecimal(yText);  // raises the conversion error
-  CheckStores(s.rhs, n + 1);
+  ParseDecimal(yText);  // raises the conversion error
 }
 
 // A plain point (both texts convert, x covered): AddCoveredPoint without
@@ -86,10 +79,12 @@ void AddPoint(int n, const ConvertedPoint& point, std::string_view xText, std::s
               PowerSums& s) {
   if (!point.xConverts) ParseDecimal(xText);  // raises the conversion error
   const Extended x = point.x;
-  if (SquareAndMultiplyCovers(x, 2 * n))
-    AddCoveredPoint(n, x, point, yText, s);
-  else
+  if (SquareAndMultiplyCovers(x, 2 * n)) {
+    assert(!point.yConverts);
+    AddCoveredPointWithRefusedY(n, x, yText, s);
+  } else {
     AddPointStepByStep(n, xText, yText, s);
+  }
 }
 
 }  // namespace
@@ -151,6 +146,5 @@ void PowerSumsBuilder::Finish() {
   CheckStores(sums_.sums, 2 * degree_ + 1);
   CheckStores(sums_.rhs, degree_ + 1);
 }
-
 
 }  // namespace peruka

@@ -1,19 +1,20 @@
 #include "fit/power_sums.h"
 
-#include <array>
 #include <cassert>
 #include <cmath>
-#include <utility>
 
 #include "fit/checked_store.h"
 #include "numeric/decimal_parse.h"
 #include "numeric/exceptions.h"
 #include "numeric/extended.h"
+#include "numeric/power_terms.h"
 #include "numeric/raise_power.h"
 
 namespace peruka {
 
 namespace {
+
+static_assert(kMaxDegree == kMaxPowerTermsDegree);
 
 // Raises the overflow when any of the first `count` values is infinite.
 // Within one point every sum is stored once from finite operands, so an
@@ -49,30 +50,6 @@ void AddCoveredPointWithRefusedY(int n, Extended x, std::string_view yText, Powe
   CheckStores(s.sums, 2 * n + 1);
   ParseDecimal(yText);  // raises the conversion error
 }
-
-// A plain point (both texts convert, x covered): AddCoveredPoint without
-// looking at the stores. Its only possible event is an overflowing store, and
-// a sum that overflowed stays infinite or NaN, so a run of plain points can
-// be checked once at its end. One kernel per degree, so that the loops unroll.
-template <int N>
-void AddPlainPoint(const ConvertedPoint& point, PowerSums& s) {
-  const Extended x = point.x;
-  const Extended y = point.y;
-  Extended lower[std::size_t{N} + 1];
-  VisitSquareAndMultiplyPowers<2 * N>(x, lower, [&](int i, Extended power) {
-    s.sums[i] = StoreDouble(s.sums[i] + power);
-    if (i <= N) s.rhs[i] = StoreDouble(y * power + s.rhs[i]);
-  });
-}
-
-using PlainKernel = void (*)(const ConvertedPoint&, PowerSums&);
-
-template <int... N>
-constexpr std::array<PlainKernel, sizeof...(N)> PlainKernels(std::integer_sequence<int, N...>) {
-  return {&AddPlainPoint<N>...};
-}
-
-constexpr auto kPlainKernels = PlainKernels(std::make_integer_sequence<int, kMaxDegree + 1>{});
 
 // One point by the fast route, its texts converted beforehand.
 void AddPoint(int n, const ConvertedPoint& point, std::string_view xText, std::string_view yText,
@@ -136,7 +113,7 @@ void PowerSumsBuilder::Add(const ConvertedPoint& point, std::string_view xText, 
 
 void PowerSumsBuilder::AddPlain(const ConvertedPoint& point) {
   assert(!NeedsTexts(point));
-  kPlainKernels[static_cast<std::size_t>(degree_)](point, sums_);
+  AddPowerTerms(degree_, point.x, point.y, sums_.sums, sums_.rhs);
   unchecked_ = true;
 }
 

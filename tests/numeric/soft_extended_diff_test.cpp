@@ -14,10 +14,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "numeric/soft_extended.h"
 #include "numeric/soft_log2.h"
+#include "numeric/soft_term.h"
 
 namespace peruka {
 namespace {
@@ -224,6 +226,39 @@ const Family kFamilies[] = {
        hw = {{}, std::bit_cast<std::uint64_t>(d), sw & kFlagMask};
        so.integer = std::bit_cast<std::uint64_t>(SoftExtended::ToDouble(ToSoft(a), so.flags));
      }},
+    {"add to double", 8,
+     [](Bits a, Bits b, Outcome& hw, Outcome& so) {
+       // A sum kept in a double takes an extended term: d + e rounded to
+       // extended, then stored. d of every class (often a's value stored
+       // as a double, so that d and e are close), and on purpose e whose
+       // low 11 bits make the double-rounding ties.
+       double d = std::bit_cast<double>(a.sig);
+       if (b.sig & 2) {
+         unsigned ignored = 0;
+         d = SoftExtended::ToDouble(ToSoft(a), ignored);
+       }
+       if ((b.sig & 0x1C) == 0) b.sig = (b.sig & ~std::uint64_t{0x7FF}) | 0x400 | ((b.sig >> 8) & 1);
+       if ((b.sig & 0x1C) == 4) {
+         // d 1 to 3 places above a normal e whose bits below d's last one
+         // are a tie at 64 bits, and whose next 11 bits are (nearly) a tie
+         // at 53: each rounding step shows.
+         const int s = 1 + static_cast<int>((b.sig >> 5) % 3);
+         const std::uint64_t low = (std::uint64_t{0x400} << s) | (std::uint64_t{1} << (s - 1));
+         const std::uint64_t jitter = ((b.sig >> 7) % 3) << s;
+         b.sig =
+             ((b.sig | (std::uint64_t{1} << 63)) & ~((std::uint64_t{1} << (s + 11)) - 1)) | (low + jitter);
+         const int exponent = static_cast<int>(a.sig % 2000) - 1000;
+         b.se = static_cast<std::uint16_t>((b.se & 0x8000) | (16383 + exponent));
+         d = std::bit_cast<double>((a.sig & 0x800FFFFFFFFFFFFFULL) |
+                                   (static_cast<std::uint64_t>(1023 + exponent + s) << 52));
+       }
+       const long double e = ToHardware(b);
+       double r;
+       std::uint16_t sw;
+       HW(kControlNearest, "fldl %1\n\tfaddp %%st, %%st(1)\n\tfstpl %0", : "=m"(r) : "m"(d), "t"(e) : "st");
+       hw = {{}, std::bit_cast<std::uint64_t>(r), sw & kFlagMask};
+       so.integer = std::bit_cast<std::uint64_t>(AddToDouble(d, ToSoft(b), so.flags));
+     }},
     {"load double", 4,
      [](Bits a, Bits b, Outcome& hw, Outcome& so) {
        // Every class of double: the raw bits of one operand's significand,
@@ -308,6 +343,8 @@ const Family kFamilies[] = {
                                                                  : 0x4500;
      }},
 };
+
+void PrintTo(const Family& family, std::ostream* os) { *os << family.name; }
 
 class SoftExtendedDifferential : public ::testing::TestWithParam<Family> {};
 

@@ -71,6 +71,14 @@ Bits FromHardware(long double v) {
 SoftExtended ToSoft(Bits b) { return SoftExtended::FromBits(b.se, b.sig); }
 Bits FromSoft(SoftExtended v) { return {v.SignExponent(), v.Significand()}; }
 
+// A double of every class: the raw bits of `raw`'s significand, or (when
+// `rounded`) the double that `value` rounds to.
+double SomeDouble(Bits raw, Bits value, bool rounded) {
+  if (!rounded) return std::bit_cast<double>(raw.sig);
+  unsigned ignored = 0;
+  return SoftExtended::ToDouble(ToSoft(value), ignored);
+}
+
 // A significand with structure: random, few bits, runs of ones, the ends.
 std::uint64_t Significand(Random& r) {
   const std::uint64_t x = r.Next();
@@ -232,11 +240,7 @@ const Family kFamilies[] = {
        // extended, then stored. d of every class (often a's value stored
        // as a double, so that d and e are close), and on purpose e whose
        // low 11 bits make the double-rounding ties.
-       double d = std::bit_cast<double>(a.sig);
-       if (b.sig & 2) {
-         unsigned ignored = 0;
-         d = SoftExtended::ToDouble(ToSoft(a), ignored);
-       }
+       double d = SomeDouble(a, a, b.sig & 2);
        if ((b.sig & 0x1C) == 0) b.sig = (b.sig & ~std::uint64_t{0x7FF}) | 0x400 | ((b.sig >> 8) & 1);
        if ((b.sig & 0x1C) == 4) {
          // d 1 to 3 places above a normal e whose bits below d's last one
@@ -261,13 +265,7 @@ const Family kFamilies[] = {
      }},
     {"load double", 4,
      [](Bits a, Bits b, Outcome& hw, Outcome& so) {
-       // Every class of double: the raw bits of one operand's significand,
-       // or a double the other operand rounds to.
-       double d = std::bit_cast<double>(a.sig);
-       if (b.se & 1) {
-         unsigned ignored = 0;
-         d = SoftExtended::ToDouble(ToSoft(b), ignored);
-       }
+       const double d = SomeDouble(a, b, b.se & 1);
        long double r;
        std::uint16_t sw;
        HW(kControlNearest, "fldl %1", : "=t"(r) : "m"(d));

@@ -71,24 +71,6 @@ bool TakeNan(SoftExtended a, const Unpacked& ua, SoftExtended b, const Unpacked&
   return true;
 }
 
-// high * 2^64 / divisor and its remainder, for high < divisor (so that the
-// quotient fits 64 bits): one instruction on x86-64, where the compiler
-// would call the general 128-bit division.
-std::uint64_t DivideWide(std::uint64_t high, std::uint64_t divisor, std::uint64_t& remainder) {
-#if defined(__x86_64__)
-  std::uint64_t quotient;
-  asm("divq %[divisor]"
-      : "=a"(quotient), "=d"(remainder)
-      : "a"(std::uint64_t{0}), "d"(high), [divisor] "rm"(divisor)
-      : "cc");
-  return quotient;
-#else
-  const U128 dividend = static_cast<U128>(high) << 64;
-  remainder = static_cast<std::uint64_t>(dividend % divisor);
-  return static_cast<std::uint64_t>(dividend / divisor);
-#endif
-}
-
 }  // namespace
 
 SoftExtended SoftExtended::RoundPackOutOfRange(bool negative, std::int32_t exp, std::uint64_t sig,

@@ -68,4 +68,22 @@ inline bool RoundNearest(std::uint64_t& sig, std::uint64_t rest) {
   return false;
 }
 
+// high * 2^64 / divisor and its remainder, for high < divisor (so that the
+// quotient fits 64 bits): one instruction on x86-64, where the compiler
+// would call the general 128-bit division.
+inline std::uint64_t DivideWide(std::uint64_t high, std::uint64_t divisor, std::uint64_t& remainder) {
+#if defined(__x86_64__)
+  std::uint64_t quotient;
+  asm("divq %[divisor]"
+      : "=a"(quotient), "=d"(remainder)
+      : "a"(std::uint64_t{0}), "d"(high), [divisor] "rm"(divisor)
+      : "cc");
+  return quotient;
+#else
+  const unsigned __int128 dividend = static_cast<unsigned __int128>(high) << 64;
+  remainder = static_cast<std::uint64_t>(dividend % divisor);
+  return static_cast<std::uint64_t>(dividend / divisor);
+#endif
+}
+
 }  // namespace peruka::soft_unpacked

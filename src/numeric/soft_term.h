@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "numeric/soft_extended.h"
+#include "numeric/soft_unpacked.h"
 
 namespace peruka {
 
@@ -22,11 +23,9 @@ struct SoftTerm {
 
 namespace soft_term {
 
-inline constexpr std::uint64_t kTop = std::uint64_t{1} << 63;
-inline constexpr std::int32_t kBias = 16383;
-
-// 1 when sig + rest / 2^64 rounds up to nearest, ties to even.
-inline std::uint64_t RoundsUp(std::uint64_t sig, std::uint64_t rest) { return rest > kTop - (sig & 1); }
+using soft_unpacked::kBias;
+using soft_unpacked::kTop;
+using soft_unpacked::RoundsUp;
 
 inline SoftExtended Pack(SoftTerm t) {
   return SoftExtended::FromBits(

@@ -62,10 +62,14 @@ inline void ShiftRightSticky(std::uint64_t& sig, std::uint64_t& rest, std::int32
   }
 }
 
+// 1 when sig + rest / 2^64 rounds up to nearest, ties to even.
+inline std::uint64_t RoundsUp(std::uint64_t sig, std::uint64_t rest) { return rest > kTop - (sig & 1); }
+
 // Rounds to nearest, ties to even; true when the integer part grew.
 inline bool RoundNearest(std::uint64_t& sig, std::uint64_t rest) {
-  if (rest > kTop || (rest == kTop && (sig & 1))) return ++sig == 0;
-  return false;
+  const std::uint64_t up = RoundsUp(sig, rest);
+  sig += up;
+  return up != 0 && sig == 0;
 }
 
 // high * 2^64 / divisor and its remainder, for high < divisor (so that the

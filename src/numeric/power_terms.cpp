@@ -1,10 +1,9 @@
 #include "numeric/power_terms.h"
 
-#include <array>
 #include <cassert>
 #include <cstddef>
-#include <utility>
 
+#include "numeric/degree_table.h"
 #include "numeric/extended.h"
 #include "numeric/raise_power.h"
 #include "numeric/soft_power_terms.h"
@@ -33,14 +32,7 @@ void AddTerms(double xValue, double yValue, double* sums, double* rhs) {
   });
 }
 
-using Kernel = void (*)(double, double, double*, double*);
-
-template <int... N>
-constexpr std::array<Kernel, sizeof...(N)> Kernels(std::integer_sequence<int, N...>) {
-  return {&AddTerms<N>...};
-}
-
-constexpr auto kKernels = Kernels(std::make_integer_sequence<int, kMaxPowerTermsDegree + 1>{});
+constexpr auto kKernels = DegreeTable<kMaxPowerTermsDegree + 1>([]<int N>() { return &AddTerms<N>; });
 
 }  // namespace
 

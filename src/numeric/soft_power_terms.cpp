@@ -1,10 +1,9 @@
 #include "numeric/soft_power_terms.h"
 
-#include <array>
 #include <cassert>
 #include <cstddef>
-#include <utility>
 
+#include "numeric/degree_table.h"
 #include "numeric/soft_term.h"
 
 namespace peruka {
@@ -22,7 +21,6 @@ inline double Add(double sum, SoftTerm term) {
 // products, each rounded once.
 template <int N>
 void AddTerms(double xValue, double yValue, double* sums, double* rhs) {
-  unsigned ignored = 0;
   const SoftTerm x = TermOfDouble(xValue);
   SoftTerm powers[2 * std::size_t{N} + 1];
   powers[0] = {soft_term::kTop, soft_term::kBias, 0};
@@ -43,19 +41,13 @@ void AddTerms(double xValue, double yValue, double* sums, double* rhs) {
     for (int i = 0; i <= N; ++i) rhs[i] = Add(rhs[i], MulTerms(y, powers[i]));
   } else {
     const SoftExtended y = yValue;
+    unsigned ignored = 0;
     for (int i = 0; i <= N; ++i)
       rhs[i] = SoftExtended::ToDouble(y * soft_term::Pack(powers[i]) + SoftExtended(rhs[i]), ignored);
   }
 }
 
-using Kernel = void (*)(double, double, double*, double*);
-
-template <int... N>
-constexpr std::array<Kernel, sizeof...(N)> Kernels(std::integer_sequence<int, N...>) {
-  return {&AddTerms<N>...};
-}
-
-constexpr auto kKernels = Kernels(std::make_integer_sequence<int, kSoftPowerTermsMaxDegree + 1>{});
+constexpr auto kKernels = DegreeTable<kSoftPowerTermsMaxDegree + 1>([]<int N>() { return &AddTerms<N>; });
 
 }  // namespace
 

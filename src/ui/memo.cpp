@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -16,6 +17,8 @@
 namespace peruka {
 
 namespace {
+
+bool HoldsText(const QMimeData* data) { return data && !data->formats().isEmpty() && data->hasText(); }
 
 class MemoWidget final : public QPlainTextEdit {
  public:
@@ -65,6 +68,19 @@ class MemoWidget final : public QPlainTextEdit {
       }
     }
     QPlainTextEdit::keyReleaseEvent(event);
+  }
+
+  // Qt's text control reads the first format of the data it is given
+  // without looking whether there is one, so a paste from an empty
+  // clipboard (its owner gone) crashed the program. Every paste route (the
+  // keys, the context menu, the selection's middle click, a drop) comes
+  // through these two: nothing to paste does nothing.
+  bool canInsertFromMimeData(const QMimeData* source) const override {
+    return HoldsText(source) && QPlainTextEdit::canInsertFromMimeData(source);
+  }
+
+  void insertFromMimeData(const QMimeData* source) override {
+    if (HoldsText(source)) QPlainTextEdit::insertFromMimeData(source);
   }
 
   void contextMenuEvent(QContextMenuEvent* event) override {

@@ -39,6 +39,15 @@ DroppedFile ReadFile(const QString& path) {
   return file;
 }
 
+// A file is only ever read: the drop is taken as a copy, whatever the source
+// proposes, so that no source deletes the user's file after a "move".
+bool AcceptAsCopy(QDropEvent& event) {
+  if (!(event.possibleActions() & Qt::CopyAction)) return false;
+  event.setDropAction(Qt::CopyAction);
+  event.accept();
+  return true;
+}
+
 // Watches the form's window for drags and drops of files.
 class DropFilter final : public QObject {
  public:
@@ -51,13 +60,16 @@ class DropFilter final : public QObject {
       case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
         if (!drag->mimeData() || !HoldsLocalFiles(*drag->mimeData())) return false;
-        drag->acceptProposedAction();
+        if (!AcceptAsCopy(*drag)) drag->ignore();
         return true;
       }
       case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         if (!drop->mimeData() || !HoldsLocalFiles(*drop->mimeData())) return false;
-        drop->acceptProposedAction();
+        if (!AcceptAsCopy(*drop)) {
+          drop->ignore();
+          return true;
+        }
         const QList<QUrl> urls = drop->mimeData()->urls();
         DispatchEvent([&] {
           for (const QUrl& url : urls)

@@ -93,5 +93,48 @@ TEST_F(MainFormTest, TheWindowTakesOnlyLocalFiles) {
   EXPECT_EQ(YText(), "");
 }
 
+// A drag event whose source proposes a move, as file managers do for a drag
+// without modifiers onto another window of the same disk.
+template <class Event>
+struct ProposingMove : Event {
+  ProposingMove(QPoint at, Qt::DropActions offered, const QMimeData* data)
+      : Event(at, offered, data, Qt::LeftButton, Qt::NoModifier) {
+    this->m_defaultAction = Qt::MoveAction;
+  }
+};
+
+// A file is only read, never moved: whatever the source proposes, the window
+// answers Copy, and it refuses a source that offers nothing but a move.
+TEST_F(MainFormTest, AFileDropIsTakenAsACopyOnly) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("points.txt"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("1\t2\n");
+  file.close();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  for (QWidget* target : {form_->ClientWidget(), form_->XData->Edit()->viewport()}) {
+    for (const Qt::DropActions offered :
+         {Qt::DropActions(Qt::CopyAction | Qt::MoveAction), Qt::DropActions(Qt::MoveAction)}) {
+      const bool copyOffered = offered.testFlag(Qt::CopyAction);
+      SCOPED_TRACE(copyOffered ? "copy or move" : "move only");
+      SetColumns("", "");
+      ProposingMove<QDragEnterEvent> enter(QPoint(5, 5), offered, &data);
+      QCoreApplication::sendEvent(target, &enter);
+      EXPECT_EQ(enter.isAccepted(), copyOffered);
+      ProposingMove<QDropEvent> drop(QPoint(5, 5), offered, &data);
+      QCoreApplication::sendEvent(target, &drop);
+      EXPECT_EQ(drop.isAccepted(), copyOffered);
+      if (copyOffered) {
+        EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+      }
+      EXPECT_EQ(XText(), copyOffered ? "1\r\n" : "");
+      EXPECT_EQ(YText(), copyOffered ? "2\r\n" : "");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace peruka::testing

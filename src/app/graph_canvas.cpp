@@ -237,7 +237,8 @@ void GraphCanvas::Paint(QPainter& painter, const Layout& layout) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     std::vector<QRectF> squares;
     squares.reserve(geometry.marks.size());
-    for (const PixelPoint& mark : geometry.marks) squares.emplace_back(mark.x - 1.0, mark.y - 1.0, 2.0, 2.0);
+    for (const PixelPoint& mark : geometry.marks)
+      squares.emplace_back(mark.x - kMarkCell / 2.0, mark.y - kMarkCell / 2.0, kMarkCell, kMarkCell);
     painter.drawRects(squares.data(), static_cast<int>(squares.size()));
   }
   painter.restore();

@@ -134,7 +134,8 @@ GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, cons
     std::uint8_t& cell = occupied[static_cast<std::size_t>(cy) * cellsAcross + static_cast<std::size_t>(cx)];
     if (cell) continue;
     cell = 1;
-    geometry.marks.push_back({px, py});
+    // At the cell's centre, so that the marks of adjoining cells tile.
+    geometry.marks.push_back({area.left + (cx + 0.5) * kMarkCell, area.top + (cy + 0.5) * kMarkCell});
   }
 
   // The residuals, one span per pixel column.

@@ -70,8 +70,8 @@ struct VerticalSpan {
 };
 
 // One mark for each occupied cell of kMarkCell × kMarkCell pixels, at the
-// first point that falls into it, so a million points draw as at most a
-// mark per cell.
+// cell's centre, so a million points draw as at most a mark per cell and the
+// marks of a dense cloud tile without gaps.
 inline constexpr double kMarkCell = 2.0;
 
 struct GraphGeometry {

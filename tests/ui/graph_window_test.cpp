@@ -116,6 +116,36 @@ INSTANTIATE_TEST_SUITE_P(
                                 true}),
     RowName());
 
+// A cloud dense enough to occupy every mark cell covers its part of the plot
+// area without a gap: the marks lie on the cell grid and tile.
+TEST(GraphMarksTest, ADenseCloudCoversEveryPixelItSpans) {
+  std::vector<double> x;
+  std::vector<double> y;
+  constexpr int kSteps = 240;
+  for (int i = 0; i <= kSteps; ++i) {
+    for (int j = 0; j <= kSteps; ++j) {
+      x.push_back(static_cast<double>(i) / kSteps);
+      y.push_back(static_cast<double>(j) / kSteps);
+    }
+  }
+  GraphCanvas canvas;
+  canvas.SetData(Graph({0.5, 0.0}, x, y));
+  const QSize size(260, 220);
+  const QImage image = canvas.RenderImage(size);
+  const GraphCanvas::Frame frame = canvas.FrameAt(size);
+  const int left = static_cast<int>(std::ceil(PixelX(frame.area, frame.ranges.x, 0.0))) + 2;
+  const int right = static_cast<int>(PixelX(frame.area, frame.ranges.x, 1.0)) - 2;
+  const int top = static_cast<int>(std::ceil(PixelY(frame.area, frame.ranges.y, 1.0))) + 2;
+  const int bottom = static_cast<int>(PixelY(frame.area, frame.ranges.y, 0.0)) - 2;
+  ASSERT_GT(right - left, 100);
+  ASSERT_GT(bottom - top, 100);
+  int holes = 0;
+  for (int row = top; row < bottom; ++row)
+    for (int column = left; column < right; ++column)
+      if (!Near(image.pixel(column, row), kMarkColor, 30)) ++holes;
+  EXPECT_EQ(holes, 0);
+}
+
 struct SvgCase {
   const char* name;
   std::vector<double> x;

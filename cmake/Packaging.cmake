@@ -38,6 +38,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://peruka.jp/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window's font, which the libraries do not name.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# The window's font and Qt's Japanese texts (its standard menus and the file
+# dialog), which the libraries do not name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 include(CPack)

@@ -4,8 +4,10 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include "ui/application.h"
 #include "ui/control.h"
@@ -62,12 +64,18 @@ std::vector<std::string> QtArguments(int argc, const char* const* argv) {
   return {argv[0]};
 }
 
+bool LoadJapaneseQtTexts(QTranslator& translator) {
+  return translator.load(QStringLiteral("qt_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
 WindowLayer::WindowLayer(int argc, const char* const* argv) : qtArguments_(QtArguments(argc, argv)) {
   for (std::string& argument : qtArguments_) qtArgv_.push_back(argument.data());
   qtArgc_ = static_cast<int>(qtArgv_.size());
   qtArgv_.push_back(nullptr);
   InstallFontSubstitutions();
   qtApplication_ = std::make_unique<GuardedApplication>(qtArgc_, qtArgv_.data());
+  qtTranslator_ = std::make_unique<QTranslator>();
+  if (LoadJapaneseQtTexts(*qtTranslator_)) QApplication::installTranslator(qtTranslator_.get());
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(new WindowStyle);
   QAccessible::installFactory(LabelAccessibility);
@@ -82,6 +90,7 @@ WindowLayer::~WindowLayer() {
   delete Screen;
   Screen = nullptr;
   qtApplication_.reset();
+  qtTranslator_.reset();
 }
 
 }  // namespace peruka

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QApplication;
+class QTranslator;
 
 namespace peruka {
 
@@ -16,7 +17,8 @@ namespace peruka {
 std::vector<std::string> QtArguments(int argc, const char* const* argv);
 
 // Starts Qt with one widget style for every platform (Fusion, its drop-down
-// lists opening below the control), installs the font substitutions, makes
+// lists opening below the control) and Qt's Japanese texts, installs the
+// font substitutions, makes
 // the layer's default font the application font, and creates the screen
 // object and the application object. Destroying it destroys them (and every
 // form) again. Of argc and argv, Qt sees only the program's name.
@@ -33,6 +35,12 @@ class WindowLayer {
   std::vector<char*> qtArgv_;
   int qtArgc_ = 0;
   std::unique_ptr<QApplication> qtApplication_;
+  std::unique_ptr<QTranslator> qtTranslator_;
 };
+
+// Loads Qt's own Japanese texts (standard context menus, the file dialog),
+// whatever the locale: the interface is Japanese everywhere. False when the
+// translations are not installed; Qt's English texts stay then.
+bool LoadJapaneseQtTexts(QTranslator& translator);
 
 }  // namespace peruka

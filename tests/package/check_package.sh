@@ -24,6 +24,12 @@ grep -v "running with root privileges" "$work/lintian.log" || true
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | LC_ALL=C sort > "$work/contents"
 diff -u "$source/tests/package/contents.txt" "$work/contents" || fail "package contents"
 
+# Besides the libraries: the window's font and Qt's Japanese texts.
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in fonts-ipafont-gothic qt6-translations-l10n; do
+  grep -q "$package" <<< "$depends" || fail "Depends lacks $package: $depends"
+done
+
 dpkg-deb -x "$deb" "$work/root"
 printf '0\n1\n2\n' > "$work/x"
 printf '1\n3\n5\n' > "$work/y"

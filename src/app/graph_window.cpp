@@ -100,23 +100,25 @@ void GraphWindow::SavePng() {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   canvas_->RenderImage(canvas_->size()).save(&buffer, "PNG");
-  Save(TextOf(WindowText::SavePngCommand), bytes, "png");
+  static constexpr SaveFileType kPngFile{TextOf(WindowText::PngFileType), "png", "peruka-graph.png"};
+  Save(TextOf(WindowText::SavePngCommand), kPngFile, bytes);
 }
 
 void GraphWindow::SaveSvg() {
-  Save(TextOf(WindowText::SaveSvgCommand), canvas_->RenderSvg(canvas_->size()), "svg");
+  static constexpr SaveFileType kSvgFile{TextOf(WindowText::SvgFileType), "svg", "peruka-graph.svg"};
+  Save(TextOf(WindowText::SaveSvgCommand), kSvgFile, canvas_->RenderSvg(canvas_->size()));
 }
 
 void GraphWindow::CopyImage() {
   QGuiApplication::clipboard()->setImage(canvas_->RenderImage(canvas_->size()));
 }
 
-void GraphWindow::Save(std::string_view caption, const QByteArray& bytes, std::string_view suffix) {
+void GraphWindow::Save(std::string_view caption, const SaveFileType& type, const QByteArray& bytes) {
   std::string name;
   const std::string dialogCaption = FromQString(WithoutAccelerator(ToQString(caption)));
-  if (SaveToChosenFile(this, dialogCaption,
-                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), name,
-                       suffix) == SaveOutcome::kFailed)
+  if (SaveToChosenFile(this, dialogCaption, type,
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       name) == SaveOutcome::kFailed)
     ShowNotice(name + std::string(TextOf(WindowText::FileNotWrittenNotice)));
 }
 

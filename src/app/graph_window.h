@@ -15,6 +15,7 @@ class QPushButton;
 namespace peruka {
 
 class GraphCanvas;
+struct SaveFileType;
 
 class GraphWindow : public QWidget {
  public:
@@ -42,7 +43,7 @@ class GraphWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Save(std::string_view caption, const QByteArray& bytes, std::string_view suffix);
+  void Save(std::string_view caption, const SaveFileType& type, const QByteArray& bytes);
 
   GraphCanvas* canvas_ = nullptr;
   QCheckBox* residuals_ = nullptr;

@@ -17,6 +17,7 @@
 #include "ui/clipboard.h"
 #include "ui/file_drop.h"
 #include "ui/message_form.h"
+#include "ui/qt_text.h"
 #include "ui/save_file.h"
 
 namespace peruka {
@@ -191,7 +192,9 @@ bool TMainForm::DropFile(const DroppedFile& file) {
 void TMainForm::SaveData(TObject*) {
   const std::string table = PairTable(XData->Lines()->GetAll(), YData->Lines()->GetAll());
   std::string name;
-  if (SaveToChosenFile(ClientWidget(), TextOf(WindowText::SaveDataCommand), ShiftJisToUtf8(table), name) ==
+  static constexpr SaveFileType kDataFile{TextOf(WindowText::DataFileType), "tsv", "peruka-data.tsv"};
+  const std::string caption = FromQString(WithoutAccelerator(ToQString(TextOf(WindowText::SaveDataCommand))));
+  if (SaveToChosenFile(ClientWidget(), caption, kDataFile, ShiftJisToUtf8(table), name) ==
       SaveOutcome::kFailed)
     ShowNotice(name + std::string(TextOf(WindowText::FileNotWrittenNotice)));
 }

@@ -22,6 +22,9 @@ enum class WindowText {
   FileNotReadNotice,
   SaveDataCommand,
   FileNotWrittenNotice,
+  DataFileType,
+  PngFileType,
+  SvgFileType,
   GraphTitle,
   ShowGraphCommand,
   ShowResidualsOption,
@@ -58,11 +61,11 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
     // the result label while it is empty, for screen readers
     {WindowText::ResultName, {"\x8C\x76\x8E\x5A\x8C\x8B\x89\xCA", u8"計算結果"}},
     // the result label's context menu item that copies the result
-    {WindowText::CopyCommand, {"\x83\x52\x83\x73\x81\x5B", u8"コピー"}},
+    {WindowText::CopyCommand, {"\x83\x52\x83\x73\x81\x5B\x28\x26\x43\x29", u8"コピー(&C)"}},
     // the column boxes' context menu item that pastes (x, y) pairs
     {WindowText::PastePairsCommand,
-     {"\x78\x20\x82\xC6\x20\x79\x20\x82\xCC\x91\x67\x82\xF0\x93\x5C\x82\xE8\x95\x74\x82\xAF",
-      u8"x と y の組を貼り付け"}},
+     {"\x78\x20\x82\xC6\x20\x79\x20\x82\xCC\x91\x67\x82\xF0\x93\x5C\x82\xE8\x95\x74\x82\xAF\x28\x26\x56\x29",
+      u8"x と y の組を貼り付け(&V)"}},
     // the notice for a pasted line that is not a pair, after its line number
     {WindowText::NotAPairNotice,
      {"\x20\x8D\x73\x96\xDA\x82\xAA\x20\x78\x20\x82\xC6\x20\x79\x20\x82\xCC\x91\x67\x82\xC9\x82"
@@ -73,10 +76,16 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
      {"\x20\x82\xF0\x93\xC7\x82\xDD\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1", u8" を読み込めません"}},
     // the column boxes' context menu item that saves both columns to a file
     {WindowText::SaveDataCommand,
-     {"\x83\x66\x81\x5B\x83\x5E\x82\xF0\x95\xDB\x91\xB6\x2E\x2E\x2E", u8"データを保存..."}},
+     {"\x83\x66\x81\x5B\x83\x5E\x82\xF0\x95\xDB\x91\xB6\x28\x26\x53\x29\x2E\x2E\x2E",
+      u8"データを保存(&S)..."}},
     // the notice for a file that cannot be written, after its name
     {WindowText::FileNotWrittenNotice,
      {"\x20\x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1", u8" に書き込めません"}},
+    // the save dialogs' file types: both columns, and the graph as PNG or SVG
+    {WindowText::DataFileType,
+     {"\x83\x5E\x83\x75\x8B\xE6\x90\xD8\x82\xE8\x83\x65\x83\x4C\x83\x58\x83\x67", u8"タブ区切りテキスト"}},
+    {WindowText::PngFileType, {"\x50\x4E\x47\x20\x89\xE6\x91\x9C", u8"PNG 画像"}},
+    {WindowText::SvgFileType, {"\x53\x56\x47\x20\x89\xE6\x91\x9C", u8"SVG 画像"}},
     // the graph window's title and name
     {WindowText::GraphTitle, {"\x83\x4F\x83\x89\x83\x74", u8"グラフ"}},
     // the result label's context menu item that opens the graph window

@@ -3,7 +3,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -50,6 +52,25 @@ class GuardedApplication final : public QApplication {
   }
 };
 
+// Shift+F10 opens the focused control's context menu, as the Menu key does:
+// at the caret where the control has one, else at its centre.
+class ContextMenuKey final : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    QWidget* focus = QApplication::focusWidget();
+    if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier || watched != focus) return false;
+    const QRect caret = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QPoint at = caret.isValid() ? caret.center() : focus->rect().center();
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at), key->modifiers());
+    QCoreApplication::sendEvent(focus, &menu);
+    return true;
+  }
+};
+
 // Labels are read out as static text, with their caption as name.
 QAccessibleInterface* LabelAccessibility(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
@@ -79,6 +100,7 @@ WindowLayer::WindowLayer(int argc, const char* const* argv) : qtArguments_(QtArg
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(new WindowStyle);
   QAccessible::installFactory(LabelAccessibility);
+  qtApplication_->installEventFilter(new ContextMenuKey(qtApplication_.get()));
   Screen = new TScreen(nullptr);
   QApplication::setFont(DefaultFont());
   Application = new TApplication(nullptr);

@@ -4,10 +4,13 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <memory>
 
 #include "app/graph_canvas.h"
@@ -93,21 +96,64 @@ TEST_P(AccessKeysTest, HasAJapaneseNameAndAKeyboardPath) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, AccessKeysTest,
     ::testing::Values(
-        AccessCase{"CopyResult", Place::kResultMenu, WindowText::CopyCommand, "コピー", "Ctrl+Shift+C"},
+        AccessCase{"CopyResult", Place::kResultMenu, WindowText::CopyCommand, "コピー(C)", "Ctrl+Shift+C"},
         AccessCase{"ShowGraph", Place::kResultMenu, WindowText::ShowGraphCommand, "グラフを表示(G)",
                    "Ctrl+G"},
-        AccessCase{"PastePairsFromX", Place::kXMenu, WindowText::PastePairsCommand, "x と y の組を貼り付け",
-                   "Ctrl+Shift+V"},
-        AccessCase{"PastePairsFromY", Place::kYMenu, WindowText::PastePairsCommand, "x と y の組を貼り付け",
-                   "Ctrl+Shift+V"},
-        AccessCase{"SaveDataFromX", Place::kXMenu, WindowText::SaveDataCommand, "データを保存...", "Ctrl+S"},
-        AccessCase{"SaveDataFromY", Place::kYMenu, WindowText::SaveDataCommand, "データを保存...", "Ctrl+S"},
+        AccessCase{"PastePairsFromX", Place::kXMenu, WindowText::PastePairsCommand,
+                   "x と y の組を貼り付け(V)", "Ctrl+Shift+V"},
+        AccessCase{"PastePairsFromY", Place::kYMenu, WindowText::PastePairsCommand,
+                   "x と y の組を貼り付け(V)", "Ctrl+Shift+V"},
+        AccessCase{"SaveDataFromX", Place::kXMenu, WindowText::SaveDataCommand, "データを保存(S)...",
+                   "Ctrl+S"},
+        AccessCase{"SaveDataFromY", Place::kYMenu, WindowText::SaveDataCommand, "データを保存(S)...",
+                   "Ctrl+S"},
         AccessCase{"GraphWindow", Place::kGraph, WindowText::GraphTitle, "グラフ", ""},
         AccessCase{"ShowResiduals", Place::kGraph, WindowText::ShowResidualsOption, "残差を表示", "Alt+R"},
         AccessCase{"SavePng", Place::kGraph, WindowText::SavePngCommand, "PNG で保存...", "Alt+P"},
         AccessCase{"SaveSvg", Place::kGraph, WindowText::SaveSvgCommand, "SVG で保存...", "Alt+S"},
         AccessCase{"CopyImage", Place::kGraph, WindowText::CopyImageCommand, "画像をコピー", "Alt+C"}),
     RowName());
+
+// The mnemonic of a menu item: the character after a single "&", or none.
+QChar Mnemonic(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'&') continue;
+    if (text[i + 1] != u'&') return text[i + 1].toUpper();
+    ++i;
+  }
+  return {};
+}
+
+// Shift+F10 opens a box's context menu as the Menu key does; the program's
+// own items in it have mnemonics, and no two items share one.
+TEST_F(MainFormTest, ShiftF10OpensTheBoxsMenuWhoseItemsHaveTheirOwnMnemonics) {
+  for (TMemo* box : {form_->Data, form_->XData, form_->YData}) {
+    SCOPED_TRACE(box->Name());
+    box->Edit()->setFocus();
+    QTest::keyClick(box->Edit(), Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "no menu opened";
+    QList<QChar> mnemonics;
+    for (const QAction* action : menu->actions()) {
+      if (action->isSeparator()) continue;
+      const QChar mnemonic = Mnemonic(action->text());
+      if (action->objectName().isEmpty()) {
+        EXPECT_FALSE(mnemonic.isNull()) << action->text().toStdString();
+      }
+      if (mnemonic.isNull()) continue;
+      EXPECT_FALSE(mnemonics.contains(mnemonic)) << action->text().toStdString();
+      mnemonics << mnemonic;
+    }
+    EXPECT_EQ(mnemonics.size(), box == form_->Data ? 5 : 7);
+    menu->close();
+  }
+  std::unique_ptr<QMenu> result(form_->Answer->CreateContextMenu());
+  for (const QAction* action : result->actions()) {
+    if (!action->isSeparator()) {
+      EXPECT_FALSE(Mnemonic(action->text()).isNull()) << action->text().toStdString();
+    }
+  }
+}
 
 }  // namespace
 }  // namespace peruka::testing

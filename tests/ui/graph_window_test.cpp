@@ -174,7 +174,7 @@ TEST_P(GraphSvgTest, IsWellFormedWithAMarkPerPointUpToTheReduction) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath(QStringLiteral("graph.svg"));
-  previous_ = SetSaveFileChooser([&](QWidget*, const QString&) { return path; });
+  previous_ = SetSaveFileChooser([&](QWidget*, const SaveRequest&) { return path; });
   GraphWindow window(form_->Widget());
   window.SetData(Graph({0.0, 1.0}, c.x, c.y));
   window.show();
@@ -269,7 +269,7 @@ TEST_F(GraphWindowTest, SavesAPngAndCopiesAnImageOfTheGraphsSize) {
   // A name chosen without a suffix gets ".png".
   const QString path = dir.filePath(QStringLiteral("graph.png"));
   const SaveFileChooser previous =
-      SetSaveFileChooser([&](QWidget*, const QString&) { return dir.filePath(QStringLiteral("graph")); });
+      SetSaveFileChooser([&](QWidget*, const SaveRequest&) { return dir.filePath(QStringLiteral("graph")); });
   Calculate("1\n2\n3", "1\n3\n2", 0);
   GraphWindow* graph = OpenByKeys();
   ASSERT_NE(graph, nullptr);

@@ -13,7 +13,7 @@
 namespace peruka::testing {
 namespace {
 
-const QString kPasteCaption = QString::fromUtf8("x と y の組を貼り付け");
+const QString kPasteCaption = QString::fromUtf8("x と y の組を貼り付け(&V)");
 
 // The added item of a column box's context menu, as the menu shows it.
 void ChoosePastePairs(TMemo& box) {
@@ -38,7 +38,7 @@ TEST_F(MainFormTest, TheColumnsContextMenusKeepTheStandardItemsAndAddThePasteIte
       EXPECT_EQ(items[i]->text(), standard->actions()[i]->text());
     EXPECT_TRUE(items[items.size() - 3]->isSeparator());
     EXPECT_EQ(items[items.size() - 2]->text(), kPasteCaption);
-    EXPECT_EQ(items.last()->text(), QString::fromUtf8("データを保存..."));
+    EXPECT_EQ(items.last()->text(), QString::fromUtf8("データを保存(&S)..."));
   }
   std::unique_ptr<QMenu> entry(form_->Data->CreateContextMenu(QPoint(1, 1)));
   for (QAction* action : entry->actions()) EXPECT_NE(action->text(), kPasteCaption);

@@ -73,7 +73,7 @@ TEST_F(MainFormTest, TheCopyItemIsInTheResultLabelsContextMenu) {
   QWidget* label = form_->Answer->Widget();
   EXPECT_EQ(label->contextMenuPolicy(), Qt::ActionsContextMenu);
   ASSERT_EQ(label->actions().size(), 1);
-  EXPECT_EQ(label->actions().first()->text(), QString::fromUtf8("コピー"));
+  EXPECT_EQ(label->actions().first()->text(), QString::fromUtf8("コピー(&C)"));
 }
 
 TEST_F(MainFormTest, TheCopyShortcutLeavesTheBoxesAndTheirOwnCopyAlone) {

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/graph_canvas.h"
+#include "app/window_placement.h"
 #include "app/window_texts.h"
 #include "ui/event_guard.h"
 #include "ui/message_form.h"
@@ -81,18 +82,26 @@ GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 void GraphWindow::SetData(std::shared_ptr<const GraphData> graph) { canvas_->SetData(std::move(graph)); }
 
-void GraphWindow::PlaceBeside(const QWidget* window) {
+void GraphWindow::PlaceBeside(const QWidget* window, const QRect& result) {
   const QScreen* screen = window->screen();
   if (!screen) return;
-  const QRect available = screen->availableGeometry();
-  const QRect beside = window->frameGeometry();
-  const QSize outer = frameGeometry().size();
-  constexpr int kGap = 8;
-  if (beside.right() + kGap + outer.width() <= available.right()) {
-    move(beside.right() + kGap, std::max(available.top(), beside.top()));
-  } else if (beside.left() - kGap - outer.width() >= available.left()) {
-    move(beside.left() - kGap - outer.width(), std::max(available.top(), beside.top()));
-  }
+  const auto rect = [](const QRect& r) { return ScreenRect{r.x(), r.y(), r.width(), r.height()}; };
+  const QRect frame = window->frameGeometry();
+  const QRect client = window->geometry();
+  // This window has no frame yet: it will get one like the main window's.
+  const QSize margins = frame.size() - client.size();
+  PlacementRequest request;
+  request.available = rect(screen->availableGeometry());
+  request.main = rect(frame);
+  request.titleBar = rect(QRect(frame.topLeft(), QPoint(frame.right(), client.top() - 1)));
+  request.result = rect(result);
+  const QSize preferred = size() + margins;
+  const QSize minimum = minimumSizeHint().expandedTo(minimumSize()) + margins;
+  request.preferred = {preferred.width(), preferred.height()};
+  request.minimum = {minimum.width(), minimum.height()};
+  const ScreenRect placed = PlaceNextToMainWindow(request);
+  resize(QSize(placed.width, placed.height) - margins);
+  move(placed.left, placed.top);
 }
 
 void GraphWindow::SavePng() {

@@ -22,9 +22,10 @@ class GraphWindow : public QWidget {
   explicit GraphWindow(QWidget* owner);
 
   void SetData(std::shared_ptr<const GraphData> graph);
-  // Puts the window beside another one on the same screen: to its right
-  // when it fits there, else to its left, else where it is.
-  void PlaceBeside(const QWidget* window);
+  // Puts the window next to another one on the same screen (see
+  // PlaceNextToMainWindow), keeping clear of its title bar and of `result`
+  // (in screen coordinates).
+  void PlaceBeside(const QWidget* window, const QRect& result);
 
   GraphCanvas* Canvas() const { return canvas_; }
   QCheckBox* ResidualsOption() const { return residuals_; }

@@ -227,7 +227,11 @@ void TMainForm::ShowGraph(TObject*) {
   if (!lastFit_) return;
   if (!graph_) {
     graph_ = new GraphWindow(Widget());
-    graph_->PlaceBeside(Widget());
+    // The result's band: from the label's top to the window's bottom.
+    const QWidget* client = ClientWidget();
+    const QPoint resultTop = client->mapToGlobal(QPoint(0, Answer->Top()));
+    graph_->PlaceBeside(Widget(),
+                        QRect(resultTop, client->mapToGlobal(QPoint(client->width(), client->height()))));
   }
   UpdateGraph();
   graph_->show();

@@ -1,34 +1,22 @@
-// The graph itself: the points, the fitted polynomial, optionally the
-// residuals, the axes with their ticks and numbers, and a heading with the
-// degree and R², painted with a QPainter onto the window, an image or an SVG
-// drawing alike. The window's geometry is laid out once per size and data
-// and kept, so a repaint only draws.
+// The graph on the screen, in an image or as an SVG document: one drawing
+// (see plot/graph_drawing.h) laid out once per size and data and kept, so a
+// repaint only paints it.
 #pragma once
 
 #include <QByteArray>
-#include <QColor>
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 #include <memory>
 #include <optional>
-#include <vector>
 
-#include "plot/axis_ticks.h"
 #include "plot/graph_data.h"
+#include "plot/graph_drawing.h"
 
 class QPainter;
 
 namespace peruka {
-
-// The colours of the graph's parts.
-inline constexpr QRgb kCurveColor = 0xFF1F5FBF;
-inline constexpr QRgb kMarkColor = 0xFFD04010;
-inline constexpr QRgb kResidualColor = 0xFF30A030;
-
-// Up to this many marks are drawn as round dots; more as small squares.
-inline constexpr std::size_t kMaxRoundMarks = 4000;
 
 class GraphCanvas : public QWidget {
  public:
@@ -49,7 +37,7 @@ class GraphCanvas : public QWidget {
   };
   Frame FrameAt(QSize size) const;
 
-  // The graph at a size, as an image and as an SVG drawing.
+  // The graph at a size, as an image and as an SVG document.
   QImage RenderImage(QSize size) const;
   QByteArray RenderSvg(QSize size) const;
 
@@ -60,24 +48,14 @@ class GraphCanvas : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  struct Layout {
-    QSize size;
-    bool residuals = false;
-    PlotArea area;
-    GraphRanges ranges;
-    AxisTicks xTicks;
-    AxisTicks yTicks;
-    std::vector<QString> xLabels;
-    std::vector<QString> yLabels;
-    GraphGeometry geometry;
-  };
-  Layout LayOut(QSize size) const;
-  void Paint(QPainter& painter, const Layout& layout) const;
-  void PaintHeading(QPainter& painter, const Layout& layout) const;
+  GraphPicture LayOut(QSize size) const;
 
   std::shared_ptr<const GraphData> data_;
   bool residuals_ = false;
-  mutable std::optional<Layout> cached_;  // for the widget's own size
+  mutable std::optional<GraphPicture> cached_;  // for the widget's own size
 };
+
+// Paints a drawing with the font (its pixel size set per text run).
+void PaintDrawing(QPainter& painter, const Drawing& drawing, const QFont& font);
 
 }  // namespace peruka

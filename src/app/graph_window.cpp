@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include "app/graph_canvas.h"
 #include "app/window_placement.h"
 #include "app/window_texts.h"
+#include "text/accelerator.h"
 #include "ui/event_guard.h"
 #include "ui/message_form.h"
 #include "ui/qt_text.h"
@@ -28,22 +28,12 @@ namespace {
 
 QPushButton* NewButton(WindowText text, QWidget* parent) {
   auto* button = new QPushButton(ToQString(TextOf(text)), parent);
-  button->setAccessibleName(WithoutAccelerator(button->text()));
+  button->setAccessibleName(CommandName(button->text()));
   button->setAutoDefault(false);
   return button;
 }
 
 }  // namespace
-
-QString WithoutAccelerator(const QString& caption) {
-  static const QRegularExpression kJapaneseStyle(QStringLiteral("\\(&[^)]\\)"));
-  QString text = caption;
-  text.remove(kJapaneseStyle);
-  text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-  text.remove(u'&');
-  text.replace(u'\x01', u'&');
-  return text;
-}
 
 GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   const QString title = ToQString(TextOf(WindowText::GraphTitle));
@@ -54,7 +44,7 @@ GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   canvas_ = new GraphCanvas(this);
   canvas_->setAccessibleName(title);
   residuals_ = new QCheckBox(ToQString(TextOf(WindowText::ShowResidualsOption)), this);
-  residuals_->setAccessibleName(WithoutAccelerator(residuals_->text()));
+  residuals_->setAccessibleName(CommandName(residuals_->text()));
   savePng_ = NewButton(WindowText::SavePngCommand, this);
   saveSvg_ = NewButton(WindowText::SaveSvgCommand, this);
   copyImage_ = NewButton(WindowText::CopyImageCommand, this);
@@ -124,7 +114,7 @@ void GraphWindow::CopyImage() {
 
 void GraphWindow::Save(std::string_view caption, const SaveFileType& type, const QByteArray& bytes) {
   std::string name;
-  const std::string dialogCaption = FromQString(WithoutAccelerator(ToQString(caption)));
+  const std::string dialogCaption = CommandName<char>(caption);
   if (SaveToChosenFile(this, dialogCaption, type,
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                        name) == SaveOutcome::kFailed)

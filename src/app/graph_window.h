@@ -53,8 +53,4 @@ class GraphWindow : public QWidget {
   QPushButton* copyImage_ = nullptr;
 };
 
-// A menu or button caption without its accelerator: "PNG で保存(&P)..."
-// becomes "PNG で保存...", "&Save" becomes "Save".
-QString WithoutAccelerator(const QString& caption);
-
 }  // namespace peruka

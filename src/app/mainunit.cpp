@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "app/graph_window.h"
-#include "app/pair_lines.h"
 #include "app/window_texts.h"
 #include "fit/column.h"
 #include "fit/column_check.h"
@@ -12,7 +11,9 @@
 #include "fit/result_text.h"
 #include "numeric/locale_mark.h"
 #include "plot/graph_data.h"
+#include "text/accelerator.h"
 #include "text/numeric_text.h"
+#include "text/pair_grammar.h"
 #include "text/shift_jis.h"
 #include "ui/clipboard.h"
 #include "ui/file_drop.h"
@@ -193,7 +194,7 @@ void TMainForm::SaveData(TObject*) {
   const std::string table = PairTable(XData->Lines()->GetAll(), YData->Lines()->GetAll());
   std::string name;
   static constexpr SaveFileType kDataFile{TextOf(WindowText::DataFileType), "tsv", "peruka-data.tsv"};
-  const std::string caption = FromQString(WithoutAccelerator(ToQString(TextOf(WindowText::SaveDataCommand))));
+  const std::string caption = CommandName<char>(TextOf(WindowText::SaveDataCommand));
   if (SaveToChosenFile(ClientWidget(), caption, kDataFile, ShiftJisToUtf8(table), name) ==
       SaveOutcome::kFailed)
     ShowNotice(name + std::string(TextOf(WindowText::FileNotWrittenNotice)));

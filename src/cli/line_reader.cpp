@@ -11,13 +11,10 @@
 #include <new>
 #include <utility>
 
+#include "text/byte_order_mark.h"
 #include "text/shift_jis.h"
 
 namespace peruka::cli {
-
-namespace {
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-}
 
 std::string SizeText(std::size_t bytes) {
   static constexpr const char* kUnits[] = {"bytes", "KiB", "MiB", "GiB"};

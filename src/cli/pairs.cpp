@@ -4,12 +4,6 @@
 
 namespace peruka::cli {
 
-std::size_t PairSeparator(std::string_view line, char decimalMark) {
-  const std::size_t tab = line.find('\t');
-  if (tab != std::string_view::npos || decimalMark == ',') return tab;
-  return line.find(',');
-}
-
 std::size_t SplitPairs(std::string_view text, char decimalMark, Column& xColumn, Column& yColumn) {
   const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   xColumn.Reserve(lines);

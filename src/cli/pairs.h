@@ -1,17 +1,14 @@
-// Pairs files: one point per line, x and y separated by a tab (or a comma).
+// Pairs files: one point per line, x and y parted at the separator of the
+// pair grammar (text/pair_grammar.h): a tab, or a comma.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
 
 #include "fit/column.h"
+#include "text/pair_grammar.h"
 
 namespace peruka::cli {
-
-// Where a pairs line separates x from y: the first tab, or, when the line has
-// no tab and the decimal mark is not a comma, the first comma. npos when
-// neither.
-std::size_t PairSeparator(std::string_view line, char decimalMark);
 
 // Splits `text` into lines (ForEachLine) and each line at its separator into
 // the x text and the y text, which the columns view (NUL bytes and all), so

@@ -13,30 +13,9 @@
 #include <vector>
 
 #include "fit/large_block_allocator.h"
+#include "text/lines.h"
 
 namespace peruka {
-
-// The one line splitter of the program's column texts: calls visit(line) for
-// every line of `text`, split at LF with the CR of a CR LF dropped; a last
-// line break starts no further line. Stops early when visit returns false.
-// Returns the number of lines visited.
-template <typename Visit>
-std::size_t ForEachLine(std::string_view text, Visit visit) {
-  const char* const data = text.data();
-  const std::size_t size = text.size();
-  std::size_t number = 0;
-  std::size_t start = 0;
-  while (start < size) {
-    const void* found = std::memchr(data + start, '\n', size - start);
-    const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - data) : size;
-    std::size_t stop = end;
-    if (stop > start && data[stop - 1] == '\r' && end < size) --stop;
-    ++number;
-    if (!visit(text.substr(start, stop - start))) break;
-    start = end + 1;
-  }
-  return number;
-}
 
 class Column {
  public:

@@ -8,6 +8,17 @@ namespace peruka {
 // The conversions themselves are in shift_jis_iconv.cpp (iconv, where the C
 // library has it) or shift_jis_windows.cpp (the Windows code page API).
 
+std::string_view CutShiftJis(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  std::size_t i = 0;
+  while (i < limit) {
+    const bool lead = IsShiftJisLeadByte(static_cast<unsigned char>(text[i]));
+    if (lead && i + 1 >= limit) break;
+    i += lead ? 2 : 1;
+  }
+  return text.substr(0, i);
+}
+
 bool IsAscii(std::string_view text) {
   // Eight bytes at a time: a long input is usually all ASCII.
   constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;

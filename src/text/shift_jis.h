@@ -15,6 +15,16 @@ std::string Utf8ToShiftJis(std::string_view utf8);
 // Shift-JIS to UTF-8. A byte sequence that is not Shift-JIS becomes U+FFFD.
 std::string ShiftJisToUtf8(std::string_view sjis);
 
+// The first byte of a double-byte Shift-JIS character: 0x81 to 0x9F and
+// 0xE0 to 0xFC.
+constexpr bool IsShiftJisLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// The text cut to at most `limit` bytes without splitting a double-byte
+// character.
+std::string_view CutShiftJis(std::string_view text, std::size_t limit);
+
 // True when every byte is below 0x80: such a text is the same in both.
 bool IsAscii(std::string_view text);
 

@@ -44,10 +44,6 @@ void AppendUtf8(std::uint32_t code, std::string& out) {
   }
 }
 
-bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // The one character of `bytes` (one or two) in UTF-8; false when the code
 // page has no character for them.
 bool ShiftJisCharacterToUtf8(std::string_view bytes, std::string& out) {
@@ -109,7 +105,7 @@ std::string ShiftJisToUtf8(std::string_view sjis) {
       out += sjis[i++];
       continue;
     }
-    const std::size_t length = IsLeadByte(byte) ? 2 : 1;
+    const std::size_t length = IsShiftJisLeadByte(byte) ? 2 : 1;
     if (i + length <= sjis.size() && ShiftJisCharacterToUtf8(sjis.substr(i, length), out)) {
       i += length;
       continue;

@@ -15,6 +15,7 @@
 #include "numeric/extended.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
+#include "text/shift_jis.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
 #include "ui/modal_box.h"
@@ -35,25 +36,6 @@ constexpr const char* kGenericFormat =
 
 constexpr std::size_t kTitleLimit = 255;
 
-// The first byte of a double-byte Shift-JIS character.
-bool IsLeadByte(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-// Cuts a Shift-JIS text to at most `limit` bytes without splitting a
-// double-byte character.
-std::string CutShiftJis(std::string_view text, std::size_t limit) {
-  if (text.size() <= limit) return std::string(text);
-  std::size_t i = 0;
-  while (i < limit) {
-    const bool lead = IsLeadByte(text[i]);
-    if (lead && i + 1 >= limit) break;
-    i += lead ? 2 : 1;
-  }
-  return std::string(text.substr(0, i));
-}
-
 std::string ClassNameOf(const std::type_info& type) {
   int status = 0;
   std::unique_ptr<char, void (*)(void*)> demangled(
@@ -62,7 +44,7 @@ std::string ClassNameOf(const std::type_info& type) {
 }
 
 void ShowGenericReport(const std::string& className, const void* address) {
-  std::string fileName = CutShiftJis(ExecutableFileName(), 63);
+  std::string fileName = std::string(CutShiftJis(ExecutableFileName(), 63));
   char text[1024];
   std::snprintf(text, sizeof text, kGenericFormat, className.c_str(), fileName.c_str(), address, "", "");
   MessageBox(text, kGenericCaption, MB_TASKMODAL | MB_ICONSTOP);
@@ -92,7 +74,7 @@ std::string DefaultTitle(std::string_view fileName) {
   if (const auto dot = fileName.find('.'); dot != std::string_view::npos) fileName = fileName.substr(0, dot);
   std::string title(fileName);
   for (std::size_t i = 1; i < title.size(); ++i) {
-    if (IsLeadByte(title[i])) {
+    if (IsShiftJisLeadByte(static_cast<unsigned char>(title[i]))) {
       ++i;
       continue;
     }
@@ -103,7 +85,7 @@ std::string DefaultTitle(std::string_view fileName) {
 }
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
-  title_ = CutShiftJis(DefaultTitle(ExecutableFileName()), kTitleLimit);
+  title_ = std::string(CutShiftJis(DefaultTitle(ExecutableFileName()), kTitleLimit));
   localeWatcher_ = new LocaleWatcher;
   SetMessageLoop(this);
   SetExceptionSink(this);
@@ -117,7 +99,7 @@ TApplication::~TApplication() {
   if (Application == this) Application = nullptr;
 }
 
-void TApplication::SetTitle(std::string_view title) { title_ = CutShiftJis(title, kTitleLimit); }
+void TApplication::SetTitle(std::string_view title) { title_ = std::string(CutShiftJis(title, kTitleLimit)); }
 
 void TApplication::SetIcon(const QIcon& icon) {
   icon_ = icon;

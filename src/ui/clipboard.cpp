@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "text/lines.h"
 #include "ui/qt_text.h"
 
 namespace peruka {
@@ -21,14 +22,10 @@ QString WithoutTrailingBlanks(const QString& line) {
 
 QStringList LinesOf(const QString& text) {
   QStringList lines;
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (!IsLineBreak(text[i].unicode())) continue;
-    lines.append(text.mid(start, i - start));
-    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.append(text.mid(start));
+  ForEachTextLine(Utf16Of(text), [&](std::u16string_view line) {
+    lines.append(QString::fromStdU16String(std::u16string(line)));
+    return true;
+  });
   return lines;
 }
 

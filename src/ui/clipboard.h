@@ -22,8 +22,7 @@ QString ClipboardText();
 // The same as the program's Shift-JIS text.
 std::string ClipboardTextSjis();
 
-// The lines of a text: CR LF, a lone CR and LF each end a line; a break at
-// the very end starts no further line.
+// The lines of a text by the window's rule (see text/lines.h).
 QStringList LinesOf(const QString& text);
 
 }  // namespace peruka

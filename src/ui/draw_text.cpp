@@ -7,6 +7,8 @@
 #include <cmath>
 #include <vector>
 
+#include "text/accelerator.h"
+#include "text/lines.h"
 #include "ui/qt_text.h"
 
 namespace peruka {
@@ -20,48 +22,21 @@ struct SourceLine {
   int underline = -1;
 };
 
-// The accelerator rule: "&&" is one "&"; any other "&" is dropped and, when
-// a character follows it, marks that character (its position in the result
-// goes to `marks`).
-QString StripAccelerators(const QString& text, std::vector<qsizetype>* marks) {
-  QString result;
-  result.reserve(text.size());
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] != u'&') {
-      result += text[i];
-    } else if (i + 1 < text.size() && text[i + 1] == u'&') {
-      result += u'&';
-      ++i;
-    } else if (i + 1 < text.size() && marks) {
-      marks->push_back(result.size());
-    }
-  }
-  return result;
-}
-
 std::vector<SourceLine> SplitLines(const QString& text, bool prefix) {
   std::vector<SourceLine> lines;
-  qsizetype start = 0;
-  const auto addLine = [&](qsizetype end) {
+  ForEachTextLine(Utf16Of(text), [&](std::u16string_view source) {
     SourceLine& line = lines.emplace_back();
-    const QString source = text.mid(start, end - start);
     if (!prefix) {
-      line.text = source;
-      return;
+      line.text = QString::fromStdU16String(std::u16string(source));
+      return true;
     }
-    std::vector<qsizetype> marks;
-    line.text = StripAccelerators(source, &marks);
+    std::vector<std::size_t> marks;
+    line.text = QString::fromStdU16String(WithoutAccelerators<char16_t>(source, &marks));
     if (!marks.empty()) line.underline = static_cast<int>(marks.back());
-  };
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (!IsLineBreak(text[i].unicode())) continue;
-    addLine(i);
-    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    start = i + 1;
-  }
-  addLine(text.size());
-  // A break at the very end does not open another line.
-  if (lines.size() > 1 && lines.back().text.isEmpty()) lines.pop_back();
+    return true;
+  });
+  // An empty text is one empty line.
+  if (lines.empty()) lines.emplace_back();
   return lines;
 }
 
@@ -89,8 +64,6 @@ int LayOut(QTextLayout& layout, const QTextOption& option, qreal width) {
 }
 
 }  // namespace
-
-QString WithoutAccelerators(const QString& text) { return StripAccelerators(text, nullptr); }
 
 QSize MeasureText(const QFont& font, const QString& text, const TextFormat& format, int width) {
   const QFontMetrics metrics(font);

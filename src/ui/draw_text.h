@@ -27,8 +27,4 @@ QSize MeasureText(const QFont& font, const QString& text, const TextFormat& form
 // Draws the text into `rect` the way MeasureText measures it.
 void DrawText(QPainter& painter, const QRect& rect, const QString& text, const TextFormat& format);
 
-// The text without its accelerator marks, as it is drawn and as a screen
-// reader should say it: "&&" is one "&", any other "&" is dropped.
-QString WithoutAccelerators(const QString& text);
-
 }  // namespace peruka

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <utility>
 
+#include "text/byte_order_mark.h"
 #include "text/shift_jis.h"
 #include "ui/event_guard.h"
 #include "ui/form.h"
@@ -90,8 +91,7 @@ class DropFilter final : public QObject {
 
 std::string DecodedFileText(std::string_view bytes) {
   if (!IsUtf8(bytes)) return std::string(bytes);
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-  return Utf8ToShiftJis(bytes);
+  return Utf8ToShiftJis(WithoutByteOrderMark(bytes));
 }
 
 bool HoldsLocalFiles(const QMimeData& data) {

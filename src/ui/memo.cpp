@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include "text/lines.h"
 #include "ui/event_guard.h"
 #include "ui/qt_text.h"
 #include "ui/virtual_keys.h"
@@ -121,7 +122,7 @@ class MemoWidget final : public QPlainTextEdit {
     const std::u32string codes = commit.toStdU32String();
     for (std::size_t i = 0; i < codes.size(); ++i) {
       const char32_t c = codes[i];
-      if (IsLineBreak(c) || c == QChar::ParagraphSeparator) {
+      if (IsLineBreakCharacter(c) || c == QChar::ParagraphSeparator) {
         if (c == U'\r' && i + 1 < codes.size() && codes[i + 1] == U'\n') ++i;
         TypeKey(Qt::Key_Return, QStringLiteral("\r"));
       } else {

@@ -10,8 +10,13 @@ namespace peruka {
 QString ToQString(std::string_view shiftJis);
 std::string FromQString(const QString& text);
 
-// A carriage return or a line feed: each starts a new line, and a CR LF pair
-// is one break.
-inline bool IsLineBreak(char32_t c) { return c == U'\r' || c == U'\n'; }
+// A Qt string as the UTF-16 code units the text rules take.
+inline std::u16string_view Utf16Of(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The text rules of text/ for Qt strings (see text/accelerator.h).
+QString WithoutAccelerators(const QString& caption);
+QString CommandName(const QString& caption);
 
 }  // namespace peruka

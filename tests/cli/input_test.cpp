@@ -13,9 +13,9 @@
 namespace peruka::testing {
 namespace {
 
-using cli::PairSeparator;
 using cli::SplitPairs;
 using cli::ToColumnText;
+using peruka::PairSeparator;
 
 struct PairsSplitCase {
   std::string text;

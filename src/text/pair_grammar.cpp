@@ -1,7 +1,9 @@
-#include "app/pair_lines.h"
+#include "text/pair_grammar.h"
 
 #include <optional>
 #include <utility>
+
+#include "text/lines.h"
 
 namespace peruka {
 
@@ -21,11 +23,11 @@ bool HasBlank(std::string_view text) {
   return false;
 }
 
-// The two parts of a line cut at every separator, when there are exactly
-// two, neither is empty and neither holds a blank.
+// The two parts of a line cut at its separator, when it has no second one,
+// neither part is empty and neither holds a blank.
 std::optional<std::pair<std::string_view, std::string_view>> CutAt(std::string_view line, char separator) {
   const std::size_t cut = line.find(separator);
-  if (cut == std::string_view::npos || line.find(separator, cut + 1) != std::string_view::npos) return {};
+  if (line.find(separator, cut + 1) != std::string_view::npos) return {};
   const std::string_view x = WithoutBlanks(line.substr(0, cut));
   const std::string_view y = WithoutBlanks(line.substr(cut + 1));
   if (x.empty() || y.empty() || HasBlank(x) || HasBlank(y)) return {};
@@ -44,38 +46,39 @@ std::optional<std::pair<std::string_view, std::string_view>> CutAtBlanks(std::st
 }
 
 std::optional<std::pair<std::string_view, std::string_view>> PairOf(std::string_view line, char decimalMark) {
-  if (line.find('\t') != std::string_view::npos) return CutAt(line, '\t');
-  if (decimalMark != ',' && line.find(',') != std::string_view::npos) return CutAt(line, ',');
-  return CutAtBlanks(line);
+  const std::size_t separator = PairSeparator(line, decimalMark);
+  if (separator == std::string_view::npos) return CutAtBlanks(line);
+  return CutAt(line, line[separator]);
 }
 
 }  // namespace
 
+std::size_t PairSeparator(std::string_view line, char decimalMark) {
+  const std::size_t tab = line.find('\t');
+  if (tab != std::string_view::npos || decimalMark == ',') return tab;
+  return line.find(',');
+}
+
 PairLines SplitPairLines(std::string_view text, char decimalMark) {
   PairLines pairs;
   std::size_t number = 0;
-  while (!text.empty()) {
-    std::size_t end = 0;
-    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-    const std::string_view line = text.substr(0, end);
-    std::size_t next = end;
-    if (next < text.size()) {
-      const bool crLf = text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n';
-      next += crLf ? 2u : 1u;
-    }
-    text.remove_prefix(next);
+  bool allPairs = true;
+  ForEachTextLine(text, [&](std::string_view line) {
     ++number;
-    if (WithoutBlanks(line).empty()) continue;
+    if (WithoutBlanks(line).empty()) return true;
     const auto pair = PairOf(line, decimalMark);
     if (!pair) {
-      pairs = PairLines{};
-      pairs.badLine = number;
-      return pairs;
+      allPairs = false;
+      return false;
     }
     pairs.x.emplace_back(pair->first);
     pairs.y.emplace_back(pair->second);
-  }
-  return pairs;
+    return true;
+  });
+  if (allPairs) return pairs;
+  PairLines bad;
+  bad.badLine = number;
+  return bad;
 }
 
 std::string PairTable(const std::vector<std::string>& x, const std::vector<std::string>& y) {

@@ -12,6 +12,7 @@
 
 #include "text/lines.h"
 #include "ui/event_guard.h"
+#include "ui/qt/qt_edit_lines.h"
 #include "ui/qt_text.h"
 #include "ui/virtual_keys.h"
 
@@ -37,8 +38,8 @@ class MemoWidget final : public QPlainTextEdit {
 
  protected:
   bool event(QEvent* event) override {
-    if (event->type() == TMemoStrings::FinishEditsEvent()) {
-      if (memo_) memo_->Lines()->FinishEdits();
+    if (event->type() == QtEditLines::FinishEditsEvent()) {
+      if (memo_) memo_->FinishEdits();
       return true;
     }
     return QPlainTextEdit::event(event);
@@ -150,7 +151,8 @@ class MemoWidget final : public QPlainTextEdit {
 
 TMemo::TMemo(TComponent* owner)
     : TWinControl(owner, new MemoWidget(this, ClientWidgetOf(owner))),
-      lines_(std::make_unique<TMemoStrings>(Edit())) {}
+      editLines_(std::make_unique<QtEditLines>(Edit())),
+      lines_(std::make_unique<TMemoStrings>(*editLines_)) {}
 
 TMemo::~TMemo() {
   if (auto* memo = dynamic_cast<MemoWidget*>(widget_.data())) memo->Detach();
@@ -158,9 +160,11 @@ TMemo::~TMemo() {
 
 QPlainTextEdit* TMemo::Edit() const { return static_cast<QPlainTextEdit*>(widget_.data()); }
 
+void TMemo::FinishEdits() { editLines_->FinishEdits(); }
+
 void TMemo::SetWordWrap(bool wrap) {
   if (wrap == wordWrap_) return;
-  lines_->FinishEdits();
+  FinishEdits();
   wordWrap_ = wrap;
   Edit()->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
@@ -180,13 +184,7 @@ std::string TMemo::Text() const {
   return FromQString(text);
 }
 
-void TMemo::SetText(std::string_view text) {
-  lines_->FinishEdits();
-  QString value = ToQString(text);
-  value.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  value.replace(u'\r', u'\n');
-  Edit()->setPlainText(value);
-}
+void TMemo::SetText(std::string_view text) { editLines_->SetText(text); }
 
 QAction* TMemo::AddContextCommand(std::string_view caption, TNotifyEvent handler, std::string_view keys) {
   auto* action = new QAction(ToQString(caption), widget_);

@@ -16,6 +16,8 @@ class QPlainTextEdit;
 
 namespace peruka {
 
+class QtEditLines;
+
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 enum TImeMode {
@@ -67,10 +69,14 @@ class TMemo : public TWinControl {
   QMenu* CreateContextMenu(const QPoint& at) const;
 
   QPlainTextEdit* Edit() const;
+  // Brings the edit's layout, caret and scrolling up to date with the line
+  // list's edits of this event.
+  void FinishEdits();
   // Raises OnKeyUp (through the event guard).
   void KeyUp(Word& key, TShiftState shift);
 
  private:
+  std::unique_ptr<QtEditLines> editLines_;  // before the lines, which view it
   std::unique_ptr<TMemoStrings> lines_;
   std::vector<QAction*> contextCommands_;
   bool wordWrap_ = true;

@@ -82,17 +82,18 @@ class FormWidget final : public QWidget {
 }  // namespace
 
 QPoint CentredPosition(TCentring rule, QSize screen, QSize outer) {
-  if (rule == TCentring::kNotice)
-    return {screen.width() / 2 - outer.width() / 2, screen.height() / 2 - outer.height() / 2};
-  return {std::max((screen.width() - outer.width()) / 2, 0),
-          std::max((screen.height() - outer.height()) / 2, 0)};
+  const ScreenPosition at =
+      CentredPosition(rule, screen.width(), screen.height(), outer.width(), outer.height());
+  return {at.left, at.top};
 }
 
 std::optional<QPoint> CentredOnceFramed(TCentring rule, QSize screen, QPoint placed, const QRect& client,
                                         const QRect& frame) {
-  if (frame == client) return std::nullopt;
-  if (client.topLeft() != placed && frame.topLeft() != placed) return std::nullopt;
-  return CentredPosition(rule, screen, frame.size());
+  const auto bounds = [](const QRect& r) { return Bounds{r.x(), r.y(), r.width(), r.height()}; };
+  const std::optional<ScreenPosition> at = CentredOnceFramed(
+      rule, screen.width(), screen.height(), {placed.x(), placed.y()}, bounds(client), bounds(frame));
+  if (!at) return std::nullopt;
+  return QPoint(at->left, at->top);
 }
 
 TForm::TForm(TComponent* owner) : TWinControl(owner, new FormWidget(this)) {

@@ -18,19 +18,8 @@ class QEventLoop;
 
 namespace peruka {
 
-// How a form is centred on the screen by its outer size, frame included;
-// each division truncates. The main window (poScreenCenter) takes half the
-// difference of the sizes, never below 0; the notice box takes half its
-// size from half the screen's and is not clamped.
-enum class TCentring { kScreenCenter, kNotice };
+// The centring rules of layout_rules.h over Qt's geometry types.
 QPoint CentredPosition(TCentring rule, QSize screen, QSize outer);
-
-// A form centred at `placed` before the window manager had reported its
-// frame is centred again, by its outer size, once the frame is known: the
-// position for its frame, given its client area and frame as now reported.
-// Nothing while no frame is reported (the frame is the client area), nor
-// while the form is elsewhere (neither its client area nor its frame is at
-// `placed`): moved meanwhile, or at a passing position.
 std::optional<QPoint> CentredOnceFramed(TCentring rule, QSize screen, QPoint placed, const QRect& client,
                                         const QRect& frame);
 

@@ -14,19 +14,6 @@ QIcon IconFromPng(std::string_view png) {
   return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
 
-int ScaledFontHeight(int fontHeight, int screenPixelsPerInch, int definitionPixelsPerInch) {
-  if (screenPixelsPerInch == definitionPixelsPerInch) return fontHeight;
-  return MulDiv(fontHeight, screenPixelsPerInch, definitionPixelsPerInch);
-}
-
-Bounds ScaleBounds(const Bounds& bounds, int m, int d) {
-  if (m == d) return bounds;
-  const int left = MulDiv(bounds.left, m, d);
-  const int top = MulDiv(bounds.top, m, d);
-  return Bounds{left, top, MulDiv(bounds.left + bounds.width, m, d) - left,
-                MulDiv(bounds.top + bounds.height, m, d) - top};
-}
-
 void ApplyControlDefinition(TComponent& owner, const ControlDefinition& definition,
                             const DefinitionHandlers& handlers, int m, int d) {
   TComponent* component = owner.FindComponent(definition.name);

@@ -13,6 +13,7 @@
 
 #include "ui/classes.h"
 #include "ui/combo_box.h"
+#include "ui/layout_rules.h"
 #include "ui/memo.h"
 
 namespace peruka {
@@ -71,17 +72,6 @@ struct FormDefinition {
 
 // The icon of a PNG image's bytes (a null icon when they are not one).
 QIcon IconFromPng(std::string_view png);
-
-// The scaling of a definition: font height by the screen's pixels per inch,
-// then every position and size by M / D, where M is the height of "0" in the
-// scaled font and D the definition's text height. Right and bottom edges are
-// scaled, so adjoining controls stay adjoining.
-int ScaledFontHeight(int fontHeight, int screenPixelsPerInch, int definitionPixelsPerInch);
-struct Bounds {
-  int left, top, width, height;
-  bool operator==(const Bounds&) const = default;
-};
-Bounds ScaleBounds(const Bounds& bounds, int m, int d);
 
 // The handlers a definition can name, by name.
 struct DefinitionHandlers {

@@ -11,10 +11,21 @@ jobs=$(nproc 2>/dev/null || echo 2)
 what=${1:-all}
 
 # Wine in the build folder's own prefix (the one the toolchain file names),
-# without a display, its first start done once before the tests.
+# on an X server of its own (the window layer's tests create windows), its
+# first start done once before the tests.
+xvfb_pid=
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 start_wine() {
   export WINEPREFIX="$PWD/build/$1/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   unset DISPLAY WAYLAND_DISPLAY
+  local displayfile
+  displayfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+  # The emulator (cmake/toolchains/wine-run.sh) gives it to the programs.
+  [ -s "$displayfile" ] && export PERUKA_WINE_DISPLAY=":$(head -n 1 "$displayfile")"
+  rm -f "$displayfile"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     local start=$SECONDS
     wineboot --init >/dev/null 2>&1
@@ -23,7 +34,12 @@ start_wine() {
   fi
 }
 
-stop_wine() { wineserver -k 2>/dev/null || true; }
+stop_wine() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=
+  unset PERUKA_WINE_DISPLAY
+}
 
 run() {
   local preset=$1

@@ -19,6 +19,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # WINEPREFIX is fixed when the project is configured: the build folder's
-# wine/ (see scripts/cross-test.sh, which starts it once before the tests).
+# wine/ (see scripts/cross-test.sh, which starts it once before the tests,
+# with an X server of its own for the tests that create windows).
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= DISPLAY= wine)
+    env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+    sh ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

@@ -32,6 +32,8 @@ class EditLines {
   // Replaces the positions [start, start + length) by the text and leaves
   // the caret after it, scrolled into view; the edit cannot be undone.
   virtual void Replace(int start, int length, std::string_view text) = 0;
+  // The whole text, CR LF between lines.
+  virtual std::string Text() const = 0;
   // Replaces the whole text (CR LF, a lone CR and LF all break lines).
   virtual void SetText(std::string_view text) = 0;
 };

@@ -178,11 +178,9 @@ void TMemo::SetScrollBars(TScrollStyle bars) {
   Edit()->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
-std::string TMemo::Text() const {
-  QString text = Edit()->toPlainText();
-  text.replace(u'\n', QStringLiteral("\r\n"));
-  return FromQString(text);
-}
+std::string TMemo::Text() const { return editLines_->Text(); }
+
+EditLines& TMemo::EditControl() const { return *editLines_; }
 
 void TMemo::SetText(std::string_view text) { editLines_->SetText(text); }
 

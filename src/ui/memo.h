@@ -69,6 +69,8 @@ class TMemo : public TWinControl {
   QMenu* CreateContextMenu(const QPoint& at) const;
 
   QPlainTextEdit* Edit() const;
+  // The edit control's view of its lines, which the line list reads.
+  EditLines& EditControl() const;
   // Brings the edit's layout, caret and scrolling up to date with the line
   // list's edits of this event.
   void FinishEdits();

@@ -1,5 +1,6 @@
-// The line list of a memo: counts, whole lines, replace, append with its
-// line-break cases, clear, and the displayed lines of a wrapping memo.
+// The Qt memo's own side of the line list: reading every line at once, the
+// caret, undo, switching word wrap, the displayed lines of a wrapping memo
+// and the key events. What every backend must do alike is in tests/ui_rules.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -33,68 +34,6 @@ class MemoTest : public ::testing::Test {
   std::unique_ptr<TForm> form_;
   TMemo* memo_ = nullptr;
 };
-
-struct CountCase {
-  const char* name;
-  const char* text;
-  int count;
-  std::vector<std::string> lines;
-};
-void PrintTo(const CountCase& c, std::ostream* os) { *os << Quoted(c.text) << ": " << c.count << " line(s)"; }
-
-class MemoCountTest : public MemoTest, public ::testing::WithParamInterface<CountCase> {};
-
-TEST_P(MemoCountTest, CountsLinesWithoutAnEmptyLastLine) {
-  const CountCase& c = GetParam();
-  memo_->SetText(c.text);
-  EXPECT_EQ(Lines().Count(), c.count);
-  for (std::size_t i = 0; i < c.lines.size(); ++i)
-    EXPECT_EQ(Lines().Get(static_cast<int>(i)), c.lines[i]) << i;
-  // Past the last line: the empty text.
-  EXPECT_EQ(Lines().Get(c.count + 1), "");
-  EXPECT_EQ(Lines().Get(-1), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, MemoCountTest,
-                         ::testing::Values(CountCase{"Empty", "", 0, {}},
-                                           CountCase{"OneLine", "1.5", 1, {"1.5"}},
-                                           CountCase{"OneLineAndABreak", "1.5\r\n", 1, {"1.5"}},
-                                           CountCase{"EmptySecondLine", "1\r\n\r\n", 2, {"1", ""}},
-                                           CountCase{"EmptyFirstLine", "\r\n1", 2, {"", "1"}},
-                                           CountCase{"ABreakAlone", "\r\n", 1, {""}},
-                                           CountCase{"EmptyLineBetween", "1\r\n\r\n2", 3, {"1", "", "2"}},
-                                           CountCase{"Blanks", "a b\r\n c ", 2, {"a b", " c "}}),
-                         RowName());
-
-struct AppendCase {
-  const char* name;
-  const char* before;
-  const char* added;
-  const char* after;
-};
-void PrintTo(const AppendCase& c, std::ostream* os) {
-  *os << Quoted(c.before) << " + " << Quoted(c.added) << " = " << Quoted(c.after);
-}
-
-class MemoAppendTest : public MemoTest, public ::testing::WithParamInterface<AppendCase> {};
-
-TEST_P(MemoAppendTest, AppendFollowsTheLineBreakRules) {
-  const AppendCase& c = GetParam();
-  memo_->SetText(c.before);
-  const int before = Lines().Count();
-  EXPECT_EQ(Lines().Add(c.added), before);
-  EXPECT_EQ(memo_->Text(), c.after);
-  EXPECT_EQ(Lines().Count(), before + 1);
-  EXPECT_EQ(Lines().Get(before), c.added);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, MemoAppendTest,
-                         ::testing::Values(AppendCase{"EmptyBox", "", "1.5", "1.5\r\n"},
-                                           AppendCase{"AfterABreak", "1\r\n", "2", "1\r\n2\r\n"},
-                                           AppendCase{"NoFinalBreak", "1", "2", "1\r\n2"},
-                                           AppendCase{"AfterAnEmptyLine", "1\r\n\r\n", "3", "1\r\n\r\n3\r\n"},
-                                           AppendCase{"FirstLineEmpty", "\r\n1", "2", "\r\n1\r\n2"}),
-                         RowName());
 
 // Reading every line at once gives what reading them one by one gives.
 struct AllLinesCase {
@@ -143,25 +82,6 @@ TEST_F(MemoTest, AppendLeavesTheCaretAfterTheNewText) {
   EXPECT_EQ(memo_->Edit()->textCursor().position(), 5);  // "1", break, "22", break
 }
 
-TEST_F(MemoTest, InsertBeforeALineAndOutOfRange) {
-  memo_->SetText("a\r\nc");
-  Lines().Insert(1, "b");
-  EXPECT_EQ(memo_->Text(), "a\r\nb\r\nc");
-  Lines().Insert(-1, "x");
-  Lines().Insert(7, "x");
-  EXPECT_EQ(memo_->Text(), "a\r\nb\r\nc");
-}
-
-TEST_F(MemoTest, ReplaceKeepsTheLineBreak) {
-  memo_->SetText("  7\r\n8");
-  Lines().Put(0, "7");
-  EXPECT_EQ(memo_->Text(), "7\r\n8");
-  Lines().Put(1, "9");
-  EXPECT_EQ(memo_->Text(), "7\r\n9");
-  Lines().Put(5, "x");  // no such line
-  EXPECT_EQ(memo_->Text(), "7\r\n9");
-}
-
 TEST_F(MemoTest, ProgramEditsCannotBeUndone) {
   memo_->SetText("1");
   Lines().Add("2");
@@ -169,26 +89,11 @@ TEST_F(MemoTest, ProgramEditsCannotBeUndone) {
   EXPECT_EQ(memo_->Text(), "1\r\n2");
 }
 
-TEST_F(MemoTest, LongLinesAreReadWhole) {
-  const std::string line(5000, '7');
-  memo_->SetText(line + "\r\n1");
-  EXPECT_EQ(Lines().Get(0), line);
-  Lines().Put(0, " " + line + " ");
-  EXPECT_EQ(Lines().Get(0), " " + line + " ");
-}
-
-TEST_F(MemoTest, JapaneseTextIsShiftJisInside) {
+// The Shift-JIS text is shown as its characters (the line list's side is in
+// tests/ui_rules, for every backend).
+TEST_F(MemoTest, JapaneseTextShowsAsItsCharacters) {
   memo_->SetText(Sjis("Ｘの値：\r\n１２"));
-  EXPECT_EQ(Lines().Get(0), "\x82\x77\x82\xcc\x92\x6c\x81\x46");
-  EXPECT_EQ(Utf8(Lines().Get(1)), "１２");
   EXPECT_EQ(memo_->Edit()->toPlainText(), QString::fromUtf8("Ｘの値：\n１２"));
-}
-
-TEST_F(MemoTest, ClearEmptiesTheMemo) {
-  memo_->SetText("1\r\n2\r\n");
-  Lines().Clear();
-  EXPECT_EQ(memo_->Text(), "");
-  EXPECT_EQ(Lines().Count(), 0);
 }
 
 TEST_F(MemoTest, SwitchingWordWrapOrScrollBarsKeepsTheText) {

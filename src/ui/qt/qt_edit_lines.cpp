@@ -162,6 +162,12 @@ void QtEditLines::FinishEdits() {
   edit->ensureCursorVisible();
 }
 
+std::string QtEditLines::Text() const {
+  QString text = edit_->toPlainText();
+  text.replace(u'\n', QStringLiteral("\r\n"));
+  return FromQString(text);
+}
+
 void QtEditLines::SetText(std::string_view text) {
   FinishEdits();
   QPlainTextEdit* edit = edit_;

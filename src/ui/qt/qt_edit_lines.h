@@ -27,6 +27,7 @@ class QtEditLines final : public EditLines {
   std::string Line(int line) const override;
   std::vector<std::string> Lines(int count) const override;
   void Replace(int start, int length, std::string_view text) override;
+  std::string Text() const override;
   void SetText(std::string_view text) override;
 
   // The program's edits in one event share one edit of the document: its

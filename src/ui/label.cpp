@@ -10,6 +10,7 @@
 #include "ui/clipboard.h"
 #include "ui/draw_text.h"
 #include "ui/event_guard.h"
+#include "ui/layout_rules.h"
 #include "ui/qt_text.h"
 
 namespace peruka {
@@ -203,15 +204,17 @@ QString TLabel::DisplayText() const {
 void TLabel::AdjustBounds() {
   if (!autoSize_ || !widget_) return;
   if (TControlContainer* container = Container(); container && container->ReadingDefinition()) return;
-  const bool blank = caption_.empty() || (showAccelChar_ && caption_ == "&");
   TextFormat format;
   format.wordBreak = wordWrap_;
   format.prefix = showAccelChar_;
-  const QSize size =
-      MeasureText(widget_->font(), blank ? QStringLiteral(" ") : captionText_, format, Width());
-  int left = Left();
-  if (alignment_ == taRightJustify) left = Left() + Width() - size.width();
-  SetBounds(left, Top(), size.width(), size.height());
+  const Bounds sized = AutoSizedLabelBounds(
+      Bounds{Left(), Top(), Width(), Height()}, caption_, showAccelChar_, alignment_ == taRightJustify,
+      [&](std::string_view text) {
+        const QSize size =
+            MeasureText(widget_->font(), text == caption_ ? captionText_ : ToQString(text), format, Width());
+        return TextSize{size.width(), size.height()};
+      });
+  SetBounds(sized.left, sized.top, sized.width, sized.height);
 }
 
 void TLabel::Loaded() { AdjustBounds(); }

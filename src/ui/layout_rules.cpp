@@ -35,4 +35,12 @@ std::optional<ScreenPosition> CentredOnceFramed(TCentring rule, int screenWidth,
   return CentredPosition(rule, screenWidth, screenHeight, frame.width, frame.height);
 }
 
+Bounds AutoSizedLabelBounds(const Bounds& bounds, std::string_view caption, bool showAccelChar,
+                            bool rightJustified, const std::function<TextSize(std::string_view)>& measure) {
+  const bool blank = caption.empty() || (showAccelChar && caption == "&");
+  const TextSize size = measure(blank ? std::string_view(" ") : caption);
+  const int left = rightJustified ? bounds.left + bounds.width - size.width : bounds.left;
+  return Bounds{left, bounds.top, size.width, size.height};
+}
+
 }  // namespace peruka

@@ -2,7 +2,9 @@
 // toolkit: scaling a window definition to the screen and centring a window.
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <string_view>
 
 namespace peruka {
 
@@ -40,5 +42,20 @@ ScreenPosition CentredPosition(TCentring rule, int screenWidth, int screenHeight
 std::optional<ScreenPosition> CentredOnceFramed(TCentring rule, int screenWidth, int screenHeight,
                                                 ScreenPosition placed, const Bounds& client,
                                                 const Bounds& frame);
+
+struct TextSize {
+  int width = 0;
+  int height = 0;
+  bool operator==(const TextSize&) const = default;
+};
+
+// The auto-size rule of a label: its new bounds for a caption, where
+// `measure` is the backend's measure of a text with the label's drawing
+// flags (the widest line, the lines times the line height). An empty
+// caption, or a lone "&" while "&" marks accelerators, measures as one
+// blank, so the label stays one line high. Top stays; Left stays, but for a
+// right-justified label, whose right edge stays.
+Bounds AutoSizedLabelBounds(const Bounds& bounds, std::string_view caption, bool showAccelChar,
+                            bool rightJustified, const std::function<TextSize(std::string_view)>& measure);
 
 }  // namespace peruka

@@ -32,40 +32,7 @@ class ControlsTest : public ::testing::Test {
   std::unique_ptr<TForm> form_;
 };
 
-struct LabelCase {
-  const char* name;
-  const char* caption;
-  const char* sameWidthAs;  // measured without the rules
-  int lines;
-};
-void PrintTo(const LabelCase& c, std::ostream* os) {
-  *os << Quoted(c.caption) << ": as wide as " << Quoted(c.sameWidthAs) << ", " << c.lines << " line(s)";
-}
-
-class LabelSizeTest : public ControlsTest, public ::testing::WithParamInterface<LabelCase> {};
-
-TEST_P(LabelSizeTest, AutoSizeMeasuresTheCaption) {
-  const LabelCase& c = GetParam();
-  auto* label = new TLabel(form_.get());
-  label->SetCaption("zz");
-  label->SetBounds(10, 20, 5, 5);
-  label->SetCaption(Sjis(c.caption));
-  const QFontMetrics metrics(form_->Font());
-  EXPECT_EQ(label->Height(), c.lines * metrics.height());
-  EXPECT_EQ(label->Width(), metrics.horizontalAdvance(QString::fromUtf8(c.sameWidthAs)));
-  EXPECT_EQ(label->Left(), 10);
-  EXPECT_EQ(label->Top(), 20);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Captions, LabelSizeTest,
-    ::testing::Values(LabelCase{"FullWidth", "Ｘの値：", "Ｘの値：", 1}, LabelCase{"Empty", "", " ", 1},
-                      LabelCase{"LoneAmpersand", "&", " ", 1}, LabelCase{"TwoLines", "a\nb", "a", 2},
-                      LabelCase{"WidestLine", "ab\ncdef\ng", "cdef", 3},
-                      LabelCase{"CarriageReturnLineFeed", "a\r\nb", "a", 2},
-                      LabelCase{"DoubledAmpersand", "&&", "&", 1}, LabelCase{"Accelerator", "&x", "x", 1},
-                      LabelCase{"MixedAmpersands", "a&&b&c", "a&bc", 1}),
-    RowName());
+// The auto-size rule with the backend's measuring: tests/ui_rules/label_size_test.cpp.
 
 TEST_F(ControlsTest, LabelWithoutAutoSizeKeepsItsSizeAndEqualCaptionDoesNothing) {
   auto* label = new TLabel(form_.get());

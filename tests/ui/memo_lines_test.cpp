@@ -19,20 +19,10 @@ namespace {
 
 class MemoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    form_ = std::make_unique<TForm>(Application);
-    form_->SetClientWidth(400);
-    form_->SetClientHeight(300);
-    memo_ = new TMemo(form_.get());
-    memo_->SetBounds(0, 0, 200, 150);
-    memo_->SetWordWrap(false);
-    memo_->SetScrollBars(ssBoth);
-    form_->Show();
-  }
   TMemoStrings& Lines() { return *memo_->Lines(); }
 
-  std::unique_ptr<TForm> form_;
-  TMemo* memo_ = nullptr;
+  ColumnMemo column_ = MakeColumnMemo();
+  TMemo* memo_ = column_.memo;
 };
 
 // Reading every line at once gives what reading them one by one gives.

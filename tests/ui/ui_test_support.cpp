@@ -130,6 +130,18 @@ void BoxWatcher::Handle(QWidget* box) {
   }
 }
 
+ColumnMemo MakeColumnMemo() {
+  ColumnMemo column{std::make_unique<TForm>(Application), nullptr};
+  column.form->SetClientWidth(400);
+  column.form->SetClientHeight(300);
+  column.memo = new TMemo(column.form.get());
+  column.memo->SetBounds(0, 0, 200, 150);
+  column.memo->SetWordWrap(false);
+  column.memo->SetScrollBars(ssBoth);
+  column.form->Show();
+  return column;
+}
+
 void MainFormTest::SetUp() {
   // A box that no BoxWatcher expects fails the test and is closed, so that
   // the test ends instead of waiting on the box.

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -72,6 +73,14 @@ class BoxWatcher {
   std::function<void(QWidget*)> check_;
   ModalBoxHook previous_;
 };
+
+// A shown form of its own holding one memo laid out as a column box: no
+// word wrap, both scroll bars.
+struct ColumnMemo {
+  std::unique_ptr<TForm> form;
+  TMemo* memo = nullptr;
+};
+ColumnMemo MakeColumnMemo();
 
 // A fresh application object with the main window created and shown, as the
 // entry point does it (without running the loop: the test drives events). A

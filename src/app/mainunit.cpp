@@ -18,7 +18,6 @@
 #include "ui/clipboard.h"
 #include "ui/file_drop.h"
 #include "ui/message_form.h"
-#include "ui/qt_text.h"
 #include "ui/save_file.h"
 
 namespace peruka {

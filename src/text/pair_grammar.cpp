@@ -23,11 +23,10 @@ bool HasBlank(std::string_view text) {
   return false;
 }
 
-// The two parts of a line cut at its separator, when it has no second one,
-// neither part is empty and neither holds a blank.
-std::optional<std::pair<std::string_view, std::string_view>> CutAt(std::string_view line, char separator) {
-  const std::size_t cut = line.find(separator);
-  if (line.find(separator, cut + 1) != std::string_view::npos) return {};
+// The two parts of a line cut at its separator (at `cut`), when it has no
+// second one, neither part is empty and neither holds a blank.
+std::optional<std::pair<std::string_view, std::string_view>> CutAt(std::string_view line, std::size_t cut) {
+  if (line.find(line[cut], cut + 1) != std::string_view::npos) return {};
   const std::string_view x = WithoutBlanks(line.substr(0, cut));
   const std::string_view y = WithoutBlanks(line.substr(cut + 1));
   if (x.empty() || y.empty() || HasBlank(x) || HasBlank(y)) return {};
@@ -48,7 +47,7 @@ std::optional<std::pair<std::string_view, std::string_view>> CutAtBlanks(std::st
 std::optional<std::pair<std::string_view, std::string_view>> PairOf(std::string_view line, char decimalMark) {
   const std::size_t separator = PairSeparator(line, decimalMark);
   if (separator == std::string_view::npos) return CutAtBlanks(line);
-  return CutAt(line, line[separator]);
+  return CutAt(line, separator);
 }
 
 }  // namespace

@@ -26,6 +26,16 @@ std::string WithCrLf(std::string_view text) {
   return result;
 }
 
+// The control's whole text as it holds it.
+std::wstring WideText(HWND edit) {
+  const int length = ::GetWindowTextLengthW(edit);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(edit, wide.data(), length + 1);
+  wide.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return wide;
+}
+
 }  // namespace
 
 int Win32EditLines::LineCount() const {
@@ -51,8 +61,7 @@ std::string Win32EditLines::Line(int line) const {
   if (length > 0xFFFF) {
     // EM_GETLINE's buffer size is one 16-bit word: a longer line is read
     // from the whole text.
-    const std::string text = Text();
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = WideText(edit_);
     return FromWide(
         std::wstring_view(wide).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length)));
   }
@@ -74,14 +83,7 @@ void Win32EditLines::Replace(int start, int length, std::string_view text) {
   ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
 }
 
-std::string Win32EditLines::Text() const {
-  const int length = ::GetWindowTextLengthW(edit_);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  const int copied = ::GetWindowTextW(edit_, wide.data(), length + 1);
-  wide.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return FromWide(wide);
-}
+std::string Win32EditLines::Text() const { return FromWide(WideText(edit_)); }
 
 void Win32EditLines::SetText(std::string_view text) {
   const std::wstring wide = ToWide(WithCrLf(text));

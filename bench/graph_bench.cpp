@@ -9,9 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "app/graph_canvas.h"
+#include "app/qt/graph_canvas.h"
 #include "fit/column.h"
 #include "plot/graph_data.h"
+#include "ui/qt/qt_widget.h"
 
 namespace peruka {
 namespace {

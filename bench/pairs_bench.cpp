@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "ui/qt/qt_widget.h"
 #include "ui_bench_support.h"
 
 namespace peruka {
@@ -62,9 +63,9 @@ void BM_DropFile(benchmark::State& state) {
     form = NewMainForm();
     state.ResumeTiming();
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(form->ClientWidget(), &enter);
+    QCoreApplication::sendEvent(QtWidget(form), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(form->ClientWidget(), &drop);
+    QCoreApplication::sendEvent(QtWidget(form), &drop);
     QApplication::processEvents();
   }
   CheckCounts(state, form);

@@ -14,7 +14,8 @@
 #include "numeric/locale_mark.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
-#include "ui/modal_box.h"
+#include "ui/qt/qt_modal_box.h"
+#include "ui/qt/qt_widget.h"
 #include "ui/window_layer.h"
 #include "ui_bench_support.h"
 
@@ -49,8 +50,8 @@ const QString& YColumn() {
 
 // Pasting: the text goes in through the edit's own insertion, as Ctrl+V does.
 void Paste(TMemo* memo, const QString& text) {
-  memo->Edit()->setFocus();
-  memo->Edit()->insertPlainText(text);
+  QtEdit(memo)->setFocus();
+  QtEdit(memo)->insertPlainText(text);
   QApplication::processEvents();
 }
 
@@ -105,8 +106,8 @@ void BM_CalculateDegree20Trimming(benchmark::State& state) {
   x.chop(1);  // no blank line after the last value
   for (auto _ : state) {
     state.PauseTiming();
-    form->XData->Edit()->setPlainText(QString());
-    form->YData->Edit()->setPlainText(QString());
+    QtEdit(form->XData)->setPlainText(QString());
+    QtEdit(form->YData)->setPlainText(QString());
     Paste(form->XData, x);
     Paste(form->YData, YColumn());
     state.ResumeTiming();

@@ -1,10 +1,6 @@
 // The entry point: starts the window layer, creates the main window and runs
 // the message loop until the window is closed.
-#include <QGuiApplication>
-#include <QString>
-
 #include "app/mainunit.h"
-#include "app/quit_on_signal.h"
 #include "app/window_icon.h"
 #include "numeric/exceptions.h"
 #include "numeric/extended.h"
@@ -19,13 +15,10 @@ int main(int argc, char** argv) {
   EnsureExtendedPrecision();
   LoadLocaleSettings();
   InstallRuntimeMessageBox();
-  WindowLayer windowLayer(argc, argv);
-  // The desktop shell matches the window to its entry and icon by this name.
-  QGuiApplication::setDesktopFileName(QString::fromUtf8(kApplicationId.data(), kApplicationId.size()));
-  const QuitOnSignal quitOnSignal;
+  WindowLayer windowLayer(argc, argv, kApplicationId);
   try {
     Application->Initialize();
-    Application->SetIcon(IconFromPng(WindowIconPng()));
+    Application->SetIconPng(WindowIconPng());
     Application->SetTitle(kApplicationTitle);
     Application->CreateForm(MainForm);
     Application->Run();

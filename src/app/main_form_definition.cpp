@@ -3,7 +3,7 @@
 #include "app/mainunit.h"
 #include "app/window_icon.h"
 #include "app/window_texts.h"
-#include "ui/fonts.h"
+#include "ui/form_definition.h"
 
 namespace peruka {
 

@@ -1,9 +1,7 @@
 #include "app/mainunit.h"
 
-#include <QAction>
 #include <utility>
 
-#include "app/graph_window.h"
 #include "app/window_texts.h"
 #include "fit/column.h"
 #include "fit/column_check.h"
@@ -81,9 +79,9 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   Answer->SetHintWhenCut(true);
   // The graph of the last successful calculation, from the same menu or with
   // Ctrl+G anywhere in the window.
-  graphAction_ = Answer->AddContextCommand(TextOf(WindowText::ShowGraphCommand), kShowGraphKeys,
-                                           [this](TObject* sender) { ShowGraph(sender); });
-  graphAction_->setEnabled(false);
+  graphCommand_ = Answer->AddContextCommand(TextOf(WindowText::ShowGraphCommand), kShowGraphKeys,
+                                            [this](TObject* sender) { ShowGraph(sender); });
+  graphCommand_->SetEnabled(false);
   // Either column box pastes (x, y) pairs into both columns and saves both.
   for (TMemo* column : {XData, YData}) {
     column->AddContextCommand(
@@ -179,7 +177,7 @@ void TMainForm::CalcBtnClick(TObject*) {
   KeepForGraph(fit, std::move(x), std::move(y));
 }
 
-void TMainForm::PastePairs(TObject*) { AppendPairs(ClipboardTextSjis()); }
+void TMainForm::PastePairs(TObject*) { AppendPairs(ClipboardText()); }
 
 bool TMainForm::DropFile(const DroppedFile& file) {
   if (!file.read) {
@@ -194,8 +192,7 @@ void TMainForm::SaveData(TObject*) {
   std::string name;
   static constexpr SaveFileType kDataFile{TextOf(WindowText::DataFileType), "tsv", "peruka-data.tsv"};
   const std::string caption = CommandName<char>(TextOf(WindowText::SaveDataCommand));
-  if (SaveToChosenFile(ClientWidget(), caption, kDataFile, ShiftJisToUtf8(table), name) ==
-      SaveOutcome::kFailed)
+  if (SaveToChosenFile(*this, caption, kDataFile, ShiftJisToUtf8(table), name) == SaveOutcome::kFailed)
     ShowNotice(name + std::string(TextOf(WindowText::FileNotWrittenNotice)));
 }
 
@@ -213,8 +210,8 @@ bool TMainForm::AppendPairs(std::string_view text) {
 void TMainForm::KeepForGraph(const FitResult& fit, Column x, Column y) {
   lastFit_ = std::make_unique<LastFit>(LastFit{fit, std::move(x), std::move(y)});
   graphCurrent_ = false;
-  graphAction_->setEnabled(true);
-  if (graph_ && graph_->isVisible()) UpdateGraph();
+  graphCommand_->SetEnabled(true);
+  if (graph_ && graph_->Shown()) UpdateGraph();
 }
 
 void TMainForm::UpdateGraph() {
@@ -226,17 +223,15 @@ void TMainForm::UpdateGraph() {
 void TMainForm::ShowGraph(TObject*) {
   if (!lastFit_) return;
   if (!graph_) {
-    graph_ = new GraphWindow(Widget());
-    // The result's band: from the label's top to the window's bottom.
-    const QWidget* client = ClientWidget();
-    const QPoint resultTop = client->mapToGlobal(QPoint(0, Answer->Top()));
-    graph_->PlaceBeside(Widget(),
-                        QRect(resultTop, client->mapToGlobal(QPoint(client->width(), client->height()))));
+    // The result's band: from the label's top to the window's bottom, both
+    // edges in.
+    const ScreenPosition top = ClientToScreen(0, Answer->Top());
+    const ScreenPosition bottom = ClientToScreen(ClientWidth(), ClientHeight());
+    graph_ =
+        CreateGraphView(*this, {top.left, top.top, bottom.left - top.left + 1, bottom.top - top.top + 1});
   }
   UpdateGraph();
-  graph_->show();
-  graph_->raise();
-  graph_->activateWindow();
+  graph_->Present();
 }
 
 void TMainForm::ShowResult(const FitResult& fit) {

@@ -2,10 +2,9 @@
 // buttons and the result label, with the handlers that use them.
 #pragma once
 
-#include <QPointer>
 #include <memory>
 
-#include "app/graph_window.h"
+#include "app/graph_view.h"
 #include "fit/column.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -61,8 +60,8 @@ class TMainForm : public TForm {
 
   // The graph command's menu item, enabled from the first successful
   // calculation on; the graph window, once opened.
-  QAction* GraphAction() const { return graphAction_; }
-  GraphWindow* Graph() const { return graph_; }
+  TMenuCommand* GraphCommand() const { return graphCommand_; }
+  GraphView* Graph() const { return graph_.get(); }
 
  private:
   struct LastFit;
@@ -78,8 +77,8 @@ class TMainForm : public TForm {
   // notice naming its first line that is not a pair; false then.
   bool AppendPairs(std::string_view text);
 
-  QAction* graphAction_ = nullptr;
-  QPointer<GraphWindow> graph_;
+  TMenuCommand* graphCommand_ = nullptr;  // the result label's
+  std::unique_ptr<GraphView> graph_;
   std::unique_ptr<LastFit> lastFit_;
   bool graphCurrent_ = false;  // the graph window shows the kept calculation
 };

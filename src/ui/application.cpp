@@ -2,9 +2,6 @@
 
 #include <cxxabi.h>
 
-#include <QApplication>
-#include <QCoreApplication>
-#include <QEvent>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -13,12 +10,10 @@
 
 #include "numeric/exceptions.h"
 #include "numeric/extended.h"
-#include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
 #include "text/shift_jis.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
-#include "ui/modal_box.h"
 
 namespace peruka {
 
@@ -50,22 +45,6 @@ void ShowGenericReport(const std::string& className, const void* address) {
   MessageBox(text, kGenericCaption, MB_TASKMODAL | MB_ICONSTOP);
 }
 
-// Watches the application for the settings-change notice and reads the
-// decimal mark again.
-class LocaleWatcher final : public QObject {
- public:
-  LocaleWatcher() {
-    if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::LocaleChange && watched == QCoreApplication::instance())
-      LoadLocaleSettings();
-    return false;
-  }
-};
-
 }  // namespace
 
 std::string DefaultTitle(std::string_view fileName) {
@@ -86,14 +65,14 @@ std::string DefaultTitle(std::string_view fileName) {
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
   title_ = std::string(CutShiftJis(DefaultTitle(ExecutableFileName()), kTitleLimit));
-  localeWatcher_ = new LocaleWatcher;
+  StartNative();
   SetMessageLoop(this);
   SetExceptionSink(this);
 }
 
 TApplication::~TApplication() {
   DestroyComponents();
-  delete localeWatcher_;
+  StopNative();
   if (MessageLoop() == this) SetMessageLoop(nullptr);
   if (ExceptionSink() == this) SetExceptionSink(nullptr);
   if (Application == this) Application = nullptr;
@@ -101,37 +80,9 @@ TApplication::~TApplication() {
 
 void TApplication::SetTitle(std::string_view title) { title_ = std::string(CutShiftJis(title, kTitleLimit)); }
 
-void TApplication::SetIcon(const QIcon& icon) {
-  icon_ = icon;
-  QApplication::setWindowIcon(icon);
-}
-
 void TApplication::AddForm(TForm* form) {
   form->AfterConstruction();
   if (!mainForm_) mainForm_ = form;
-}
-
-void TApplication::Run() {
-  running_ = true;
-  if (mainForm_) {
-    mainForm_->Show();
-    mainForm_->Widget()->activateWindow();
-    if (!terminated_) QApplication::exec();
-    terminated_ = true;
-  }
-  running_ = false;
-}
-
-void TApplication::Terminate() {
-  // Like a posted quit message: the loop, and any modal loop inside it, ends
-  // when it comes to this request.
-  QMetaObject::invokeMethod(
-      localeWatcher_,
-      [this] {
-        terminated_ = true;
-        QCoreApplication::exit(0);
-      },
-      Qt::QueuedConnection);
 }
 
 void TApplication::ShowException(const Exception& error) {
@@ -139,7 +90,7 @@ void TApplication::ShowException(const Exception& error) {
 }
 
 void TApplication::HandleException(std::exception_ptr error) {
-  CancelMouseCapture();
+  ReleaseMouseCapture();
   try {
     std::rethrow_exception(error);
   } catch (const EAbort&) {

@@ -3,7 +3,6 @@
 // an event.
 #pragma once
 
-#include <QIcon>
 #include <exception>
 #include <new>
 #include <string>
@@ -40,16 +39,17 @@ class TApplication : public TComponent, public TMessageLoop, public TExceptionSi
   void CreateForm(T*& reference);
 
   TForm* MainForm() const override { return mainForm_; }
-  // Shows the main form and handles messages until the program is told to end.
+  // Shows the main form and handles messages until the program is told to
+  // end. Backend.
   void Run();
   // Asks the message loop to end; the loop (and any modal loop) ends as soon
-  // as it sees the request.
+  // as it sees the request. Backend.
   void Terminate() override;
   bool Terminated() const override { return terminated_; }
   bool Running() const { return running_; }
 
-  const QIcon& Icon() const { return icon_; }
-  void SetIcon(const QIcon& icon);
+  // The icon of the program's windows, a PNG image. Backend.
+  void SetIconPng(std::string_view png);
 
   // The error display: the message of an exception of the program's family
   // followed by "." in the error box (nothing for EAbort); a generic report
@@ -59,13 +59,19 @@ class TApplication : public TComponent, public TMessageLoop, public TExceptionSi
 
  private:
   void AddForm(TForm* form);
+  // Backend: what the application needs of its platform while it exists
+  // (its watch on the settings that change the decimal mark, among them);
+  // the mouse released before a box opens.
+  struct Native;
+  void StartNative();
+  void StopNative();
+  static void ReleaseMouseCapture();
 
   std::string title_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;
   bool running_ = false;
-  QIcon icon_;
-  QObject* localeWatcher_ = nullptr;
+  Native* native_ = nullptr;
 };
 
 extern TApplication* Application;

@@ -1,4 +1,4 @@
-// The push button over a Qt push button.
+// The push button, over its backend's button window.
 #pragma once
 
 #include <string>
@@ -6,21 +6,19 @@
 
 #include "ui/control.h"
 
-class QPushButton;
-
 namespace peruka {
 
 class TButton : public TWinControl {
  public:
-  explicit TButton(TComponent* owner);
+  explicit TButton(TComponent* owner);  // backend
 
   const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string_view caption);
+  void SetCaption(std::string_view caption);  // backend
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result) { modalResult_ = result; }
   // Enter clicks a default button, Escape a cancel button (see TForm).
   bool Default() const { return default_; }
-  void SetDefault(bool isDefault);
+  void SetDefault(bool isDefault);  // backend
   bool Cancel() const { return cancel_; }
   void SetCancel(bool cancel) { cancel_ = cancel; }
 
@@ -28,7 +26,6 @@ class TButton : public TWinControl {
 
   // A press: copies the modal result to the container, then raises OnClick.
   void Click();
-  QPushButton* Button() const;
 
  private:
   std::string caption_;

@@ -21,6 +21,7 @@ inline constexpr TShiftState ssCtrl = 4;
 
 // Virtual-key codes the handlers compare against.
 inline constexpr Word VK_RETURN = 13;
+inline constexpr Word VK_ESCAPE = 27;
 
 // Modal results.
 inline constexpr int mrNone = 0;

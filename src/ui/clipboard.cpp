@@ -1,56 +1,27 @@
 #include "ui/clipboard.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
+#include <vector>
 
 #include "text/lines.h"
-#include "ui/qt_text.h"
 
 namespace peruka {
 
-namespace {
-
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
-
-QString WithoutTrailingBlanks(const QString& line) {
-  qsizetype end = line.size();
-  while (end > 0 && IsBlank(line[end - 1])) --end;
-  return line.left(end);
-}
-
-}  // namespace
-
-QStringList LinesOf(const QString& text) {
-  QStringList lines;
-  ForEachTextLine(Utf16Of(text), [&](std::u16string_view line) {
-    lines.append(QString::fromStdU16String(std::u16string(line)));
+std::string ClipboardTextOf(std::string_view caption) {
+  // Blanks and line breaks are never the second byte of a Shift-JIS
+  // character, so the bytes can be cut directly.
+  std::vector<std::string_view> lines;
+  ForEachTextLine(caption, [&](std::string_view line) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
+    lines.push_back(line);
     return true;
   });
-  return lines;
-}
-
-QString ClipboardTextOf(const QString& caption) {
-  QStringList lines = LinesOf(caption);
-  for (QString& line : lines) line = WithoutTrailingBlanks(line);
-  while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  QString text;
-  for (const QString& line : lines) text += line + u'\n';
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  std::string text;
+  for (std::string_view line : lines) {
+    text += line;
+    text += '\n';
+  }
   return text;
 }
-
-bool PutOnClipboard(const QString& text) {
-  if (text.isEmpty()) return false;
-  QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard) return false;
-  clipboard->setText(text);
-  return true;
-}
-
-QString ClipboardText() {
-  const QClipboard* clipboard = QGuiApplication::clipboard();
-  return clipboard ? clipboard->text() : QString();
-}
-
-std::string ClipboardTextSjis() { return FromQString(ClipboardText()); }
 
 }  // namespace peruka

@@ -1,28 +1,21 @@
-// The clipboard as plain text: what the program puts on it and how a text
-// taken from it splits into lines.
+// The system clipboard's text, in Shift-JIS. The text a caption copies is
+// the window layer's rule; the clipboard itself is the backend's.
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <string>
+#include <string_view>
 
 namespace peruka {
 
-// A caption as it goes to the clipboard: every line ended by LF (CR LF and
-// a lone CR count as one break), blanks at the ends of lines and empty lines
-// at the end dropped. Empty when nothing but blanks is left.
-QString ClipboardTextOf(const QString& caption);
+// The text a caption puts on the clipboard: its lines as a text box shows
+// them (CR LF, CR and LF each end one), each without trailing blanks and
+// ended by a line feed, with the empty lines at the end dropped.
+std::string ClipboardTextOf(std::string_view caption);
 
-// Puts the text on the system clipboard; nothing happens for an empty text.
-// True when something was put there.
-bool PutOnClipboard(const QString& text);
-
-// The clipboard's plain text, empty when it holds none.
-QString ClipboardText();
-// The same as the program's Shift-JIS text.
-std::string ClipboardTextSjis();
-
-// The lines of a text by the window's rule (see text/lines.h).
-QStringList LinesOf(const QString& text);
+// Backend: puts a non-empty text on the clipboard; false when the text is
+// empty or there is no clipboard, with the clipboard untouched.
+bool PutOnClipboard(std::string_view text);
+// Backend: the clipboard's text (empty when it holds none).
+std::string ClipboardText();
 
 }  // namespace peruka

@@ -1,4 +1,5 @@
-// The drop-down list over a Qt combo box, with its items.
+// The drop-down list, with its items, over its backend's combo box (its
+// members are the backend's).
 #pragma once
 
 #include <memory>
@@ -8,13 +9,11 @@
 #include "ui/control.h"
 #include "ui/strings.h"
 
-class QComboBox;
-
 namespace peruka {
 
 class TComboBox;
 
-// The items of a drop-down list: a view over the list's widget.
+// The items of a drop-down list: a view over the list's window.
 class TComboBoxStrings final : public TStrings {
  public:
   explicit TComboBoxStrings(TComboBox* combo) : combo_(combo) {}
@@ -51,8 +50,6 @@ class TComboBox : public TWinControl {
   // The control's height follows from the item height and cannot be set.
   void SetBounds(int left, int top, int width, int height) override;
   int FixedHeight() const;
-
-  QComboBox* Combo() const;
 
  private:
   std::unique_ptr<TComboBoxStrings> items_;

@@ -1,11 +1,11 @@
-// The base classes of the controls, each over a Qt widget: positions and
-// sizes are pixels relative to the client area of the parent window, texts
-// are Shift-JIS byte strings.
+// The base classes of the controls, each over a window its backend makes:
+// positions and sizes are pixels relative to the client area of the parent
+// window, texts are Shift-JIS byte strings.
+//
+// Members marked "backend" are defined by the window layer's backend (in
+// ui/qt or ui/win32); the rest are the layer's own rules, written once.
 #pragma once
 
-#include <QPointer>
-#include <QString>
-#include <QWidget>
 #include <string>
 #include <string_view>
 
@@ -13,11 +13,14 @@
 
 namespace peruka {
 
+// A control's window, as its backend makes it.
+struct NativeWidget;
+
 // What a control asks of the window it sits on; the form provides it.
 class TControlContainer {
  public:
-  // The widget the controls' widgets are children of.
-  virtual QWidget* ClientWidget() const = 0;
+  // The window the controls' windows are children of.
+  virtual NativeWidget* ClientNative() const = 0;
   // Rebuilds the focus chain after a control's tab order changed.
   virtual void UpdateTabOrder() = 0;
   // True while the window definition is being read.
@@ -30,11 +33,12 @@ class TControlContainer {
 
 class TControl : public TComponent {
  public:
-  // The widget becomes a child of the owner's client area when the owner is
-  // a container (see ClientWidgetOf).
-  TControl(TComponent* owner, QWidget* widget);
-  ~TControl() override;
+  // Takes the window, made a child of the owner's client area when the
+  // owner is a container (see ClientNativeOf). Backend.
+  TControl(TComponent* owner, NativeWidget* native);
+  ~TControl() override;  // backend
 
+  // Backend.
   virtual int Left() const;
   virtual int Top() const;
   virtual int Width() const;
@@ -43,57 +47,58 @@ class TControl : public TComponent {
   void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
   void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
   void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
-  virtual void SetBounds(int left, int top, int width, int height);
+  virtual void SetBounds(int left, int top, int width, int height);  // backend
 
+  // Backend.
   bool Visible() const;
   void SetVisible(bool visible);
   bool Enabled() const;
   void SetEnabled(bool enabled);
 
   // The name a screen reader announces for the control, without accelerator
-  // marks.
+  // marks. Backend.
   void SetAccessibleName(std::string_view name);
-  void SetAccessibleText(const QString& name);
   std::string AccessibleName() const;
 
-  // The widget's object name follows the component name.
+  // The window's own name follows the component name. Backend.
   void SetName(std::string_view name) override;
 
   // The container the control sits on (itself for a container), or null.
   TControlContainer* Container() const;
-  QWidget* Widget() const { return widget_; }
-  // The control a widget belongs to, or null.
-  static TControl* FromWidget(const QWidget* widget);
+  NativeWidget* Native() const { return native_; }
 
  protected:
-  // The parent widget for the widget of a control with this owner.
-  static QWidget* ClientWidgetOf(TComponent* owner);
+  // The parent window for the window of a control with this owner.
+  static NativeWidget* ClientNativeOf(TComponent* owner);
 
-  QPointer<QWidget> widget_;
+  NativeWidget* native_;  // owned
 };
 
 // A control without a window of its own: drawn on its parent, always beneath
 // the windowed controls, never focused.
 class TGraphicControl : public TControl {
  public:
-  TGraphicControl(TComponent* owner, QWidget* widget);
+  TGraphicControl(TComponent* owner, NativeWidget* native);  // backend
 };
 
 class TWinControl : public TControl {
  public:
-  TWinControl(TComponent* owner, QWidget* widget);
+  TWinControl(TComponent* owner, NativeWidget* native);  // backend
 
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order);
   bool TabStop() const { return tabStop_; }
-  void SetTabStop(bool stop);
+  void SetTabStop(bool stop);  // backend
+  // Backend.
   bool CanFocus() const;
   void SetFocus();
   bool Focused() const;
 
+ protected:
+  bool tabStop_ = true;
+
  private:
   int tabOrder_ = -1;
-  bool tabStop_ = true;
 };
 
 }  // namespace peruka

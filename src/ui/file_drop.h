@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-class QMimeData;
-
 namespace peruka {
 
 class TForm;
@@ -23,13 +21,10 @@ struct DroppedFile {
 // order mark) when they are well-formed UTF-8, else taken as Shift-JIS.
 std::string DecodedFileText(std::string_view bytes);
 
-// True when the data carries local files and nothing but them.
-bool HoldsLocalFiles(const QMimeData& data);
-
 // Makes the form, and its boxes that take dropped text, take drops of
 // local files: each file is read whole and
 // handed to the handler in turn (through the event guard); the handler
-// returns false to skip the remaining files.
+// returns false to skip the remaining files. Backend.
 void AcceptFileDrops(TForm& form, std::function<bool(const DroppedFile&)> handler);
 
 }  // namespace peruka

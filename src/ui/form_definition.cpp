@@ -1,18 +1,10 @@
 #include "ui/form_definition.h"
 
-#include <QPixmap>
-
 #include "ui/button.h"
 #include "ui/control.h"
 #include "ui/label.h"
 
 namespace peruka {
-
-QIcon IconFromPng(std::string_view png) {
-  QPixmap pixmap;
-  pixmap.loadFromData(reinterpret_cast<const uchar*>(png.data()), static_cast<uint>(png.size()), "PNG");
-  return pixmap.isNull() ? QIcon() : QIcon(pixmap);
-}
 
 void ApplyControlDefinition(TComponent& owner, const ControlDefinition& definition,
                             const DefinitionHandlers& handlers, int m, int d) {

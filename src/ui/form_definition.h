@@ -3,7 +3,6 @@
 // screen.
 #pragma once
 
-#include <QIcon>
 #include <functional>
 #include <map>
 #include <optional>
@@ -17,6 +16,11 @@
 #include "ui/memo.h"
 
 namespace peruka {
+
+// ＭＳ Ｐゴシック, in Shift-JIS: the default font of forms, and the main
+// window's.
+inline constexpr std::string_view kDefaultFontName =
+    "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter };
@@ -69,9 +73,6 @@ struct FormDefinition {
   std::string_view onCreate;
   std::vector<ControlDefinition> controls;
 };
-
-// The icon of a PNG image's bytes (a null icon when they are not one).
-QIcon IconFromPng(std::string_view png);
 
 // The handlers a definition can name, by name.
 struct DefinitionHandlers {

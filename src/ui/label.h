@@ -2,28 +2,25 @@
 // auto-sizes.
 #pragma once
 
-#include <QString>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/control.h"
-
-class QAction;
-class QMenu;
+#include "ui/layout_rules.h"
+#include "ui/menu_command.h"
+#include "ui/text_format.h"
 
 namespace peruka {
 
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-
 class TLabel : public TGraphicControl {
  public:
-  explicit TLabel(TComponent* owner);
+  explicit TLabel(TComponent* owner);  // backend
+  ~TLabel() override;
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string_view caption);
-  // The caption as Qt text, converted once per change.
-  const QString& CaptionText() const { return captionText_; }
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
   bool WordWrap() const { return wordWrap_; }
@@ -34,6 +31,8 @@ class TLabel : public TGraphicControl {
   void SetTransparent(bool transparent);
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment alignment);
+  // The flags the caption is drawn and measured with.
+  TextFormat Format() const { return {wordWrap_, showAccelChar_, alignment_}; }
   // The name announced while the caption is empty.
   void SetEmptyAccessibleName(std::string_view name);
   // The control this label heads: its accessible name follows the caption.
@@ -45,23 +44,21 @@ class TLabel : public TGraphicControl {
   void AdjustBounds();
   void Loaded() override;
 
-  // What the label draws: the caption with the drawing rules applied.
-  QString DisplayText() const;
+  // What the label shows as text: the caption without accelerator marks
+  // while they are shown as such.
+  std::string DisplayText() const;
 
   // Adds the copy command: an item with the menu caption in the label's
   // context menu, disabled while there is nothing to copy, and the keys
   // (portable text such as "Ctrl+Shift+C") as the item's shortcut anywhere
   // in the label's window. Both run CopyCaption.
   void AddCopyCommand(std::string_view menuCaption, std::string_view keys);
-  QAction* CopyAction() const { return copyAction_; }
+  TMenuCommand* CopyCommand() const { return copyCommand_.get(); }
   // Adds an item below the copy command in the label's context menu, with
   // the keys as its shortcut anywhere in the label's window; choosing it
-  // raises the handler (through the event guard). The item is the label's
-  // window's action, not the label's own.
-  QAction* AddContextCommand(std::string_view caption, std::string_view keys, TNotifyEvent handler);
-  // The context menu as it opens: the label's own items, then the added
-  // ones. The caller owns it.
-  QMenu* CreateContextMenu() const;
+  // raises the handler (through the event guard).
+  TMenuCommand* AddContextCommand(std::string_view caption, std::string_view keys, TNotifyEvent handler);
+  const std::vector<std::unique_ptr<TMenuCommand>>& ContextCommands() const { return contextCommands_; }
   bool HasContextCommands() const { return !contextCommands_.empty(); }
   // Puts the caption on the clipboard (see ClipboardTextOf); true when
   // something was copied, false with the clipboard untouched otherwise.
@@ -79,13 +76,23 @@ class TLabel : public TGraphicControl {
 
  private:
   void CaptionChanged();
+  // Backend: the caption's size drawn with Format() within the width; the
+  // label's window redrawn; its tool tip; whether its right edge is past
+  // its parent's client area; the commands made.
+  TextSize MeasureCaption(std::string_view text, int width) const;
+  void Repaint();
+  void SetToolTip(std::string_view text);
+  bool ReachesPastParent() const;
+  void WatchParentSize(bool on);
+  std::unique_ptr<TMenuCommand> MakeCopyCommand(std::string_view menuCaption, std::string_view keys);
+  std::unique_ptr<TMenuCommand> MakeContextCommand(std::string_view caption, std::string_view keys,
+                                                   TNotifyEvent handler);
 
   std::string caption_;
-  QString captionText_;
   std::string emptyAccessibleName_;
   TWinControl* focusControl_ = nullptr;
-  QAction* copyAction_ = nullptr;
-  std::vector<QAction*> contextCommands_;
+  std::unique_ptr<TMenuCommand> copyCommand_;
+  std::vector<std::unique_ptr<TMenuCommand>> contextCommands_;
   bool hintWhenCut_ = false;
   bool autoSize_ = true;
   bool wordWrap_ = false;

@@ -1,4 +1,5 @@
-// The multi-line text box over a Qt plain-text edit, with its line list.
+// The multi-line text box over its backend's edit control, with its line
+// list.
 #pragma once
 
 #include <memory>
@@ -7,16 +8,11 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/edit_lines.h"
 #include "ui/memo_strings.h"
-
-class QAction;
-class QMenu;
-class QPoint;
-class QPlainTextEdit;
+#include "ui/menu_command.h"
 
 namespace peruka {
-
-class QtEditLines;
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -37,15 +33,15 @@ enum TImeMode {
 
 class TMemo : public TWinControl {
  public:
-  explicit TMemo(TComponent* owner);
-  ~TMemo() override;
+  explicit TMemo(TComponent* owner);  // backend
+  ~TMemo() override;                  // backend
 
   TMemoStrings* Lines() const { return lines_.get(); }
 
   bool WordWrap() const { return wordWrap_; }
-  void SetWordWrap(bool wrap);
+  void SetWordWrap(bool wrap);  // backend
   TScrollStyle ScrollBars() const { return scrollBars_; }
-  void SetScrollBars(TScrollStyle bars);
+  void SetScrollBars(TScrollStyle bars);  // backend
   // Applied when the memo receives the focus and undone when it loses it.
   TImeMode ImeMode() const { return imeMode_; }
   void SetImeMode(TImeMode mode) { imeMode_ = mode; }
@@ -62,25 +58,22 @@ class TMemo : public TWinControl {
   // Adds an item with the caption below the standard items of the memo's
   // context menu; choosing it, or pressing the keys (portable text such as
   // "Ctrl+S", none when empty) while the memo has the focus, raises the
-  // handler (through the event guard).
-  QAction* AddContextCommand(std::string_view caption, TNotifyEvent handler, std::string_view keys = {});
-  // The context menu as it opens at a point of the edit's viewport: the
-  // standard items, then the added ones. The caller owns it.
-  QMenu* CreateContextMenu(const QPoint& at) const;
+  // handler (through the event guard). Backend.
+  TMenuCommand* AddContextCommand(std::string_view caption, TNotifyEvent handler, std::string_view keys = {});
+  const std::vector<std::unique_ptr<TMenuCommand>>& ContextCommands() const { return contextCommands_; }
 
-  QPlainTextEdit* Edit() const;
   // The edit control's view of its lines, which the line list reads.
-  EditLines& EditControl() const;
+  EditLines& EditControl() const { return *editLines_; }
   // Brings the edit's layout, caret and scrolling up to date with the line
-  // list's edits of this event.
+  // list's edits of this event. Backend.
   void FinishEdits();
   // Raises OnKeyUp (through the event guard).
   void KeyUp(Word& key, TShiftState shift);
 
  private:
-  std::unique_ptr<QtEditLines> editLines_;  // before the lines, which view it
+  std::unique_ptr<EditLines> editLines_;  // before the lines, which view it
   std::unique_ptr<TMemoStrings> lines_;
-  std::vector<QAction*> contextCommands_;
+  std::vector<std::unique_ptr<TMenuCommand>> contextCommands_;
   bool wordWrap_ = true;
   TScrollStyle scrollBars_ = ssNone;
   TImeMode imeMode_ = imDontCare;

@@ -15,7 +15,7 @@ inline constexpr int IDOK = 1;
 
 // A modal message box with the text, caption, icon and one OK button; blocks
 // until it is closed. Texts are Shift-JIS.
-int MessageBox(std::string_view text, std::string_view caption, unsigned flags);
+int MessageBox(std::string_view text, std::string_view caption, unsigned flags);  // backend
 
 // Shows the power function's error reports in a box of their own: the
 // English text, the executable's file name as title, the stop icon and OK.

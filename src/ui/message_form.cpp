@@ -1,12 +1,9 @@
 #include "ui/message_form.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <memory>
 
 #include "ui/application.h"
-#include "ui/draw_text.h"
-#include "ui/qt_text.h"
 #include "ui/screen.h"
 
 namespace peruka {
@@ -19,10 +16,9 @@ TMessageForm::TMessageForm(TComponent* owner, std::string_view text) : TForm(own
   OK->SetName("OK");
 
   // The unit of the layout: the average character of the box's font.
-  const QFontMetrics metrics(Font());
-  const int unitWidth =
-      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
-  const int unitHeight = metrics.height();
+  const TextSize unit = AverageCharSize();
+  const int unitWidth = unit.width;
+  const int unitHeight = unit.height;
   const int horizontalMargin = MulDiv(8, unitWidth, 4);
   const int verticalMargin = MulDiv(8, unitHeight, 8);
   // Used only beside an icon, which a notice has not.
@@ -36,9 +32,9 @@ TMessageForm::TMessageForm(TComponent* owner, std::string_view text) : TForm(own
   format.wordBreak = true;
   format.prefix = true;
   const int screenWidth = Screen ? Screen->Width() : 0;
-  const QSize textSize = MeasureText(Font(), ToQString(text), format, screenWidth / 2);
-  const int textWidth = textSize.width();
-  const int textHeight = textSize.height();
+  const TextSize textSize = MeasureText(text, format, screenWidth / 2);
+  const int textWidth = textSize.width;
+  const int textHeight = textSize.height;
   const int buttonGroupWidth = buttonWidth;
 
   SetClientWidth(std::max(textWidth, buttonGroupWidth) + 2 * horizontalMargin);

@@ -1,25 +1,7 @@
 #include "ui/screen.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace peruka {
 
 TScreen* Screen = nullptr;
-
-TScreen::TScreen(TComponent* owner) : TComponent(owner) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  pixelsPerInch_ = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
-}
-
-int TScreen::Width() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().width() : 0;
-}
-
-int TScreen::Height() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->geometry().height() : 0;
-}
 
 }  // namespace peruka

@@ -8,11 +8,11 @@ namespace peruka {
 
 class TScreen : public TComponent {
  public:
-  explicit TScreen(TComponent* owner);
+  explicit TScreen(TComponent* owner);  // backend
   // Read once, when the screen object is created.
   int PixelsPerInch() const { return pixelsPerInch_; }
   void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
-  // Asked each time.
+  // Asked each time. Backend.
   int Width() const;
   int Height() const;
 

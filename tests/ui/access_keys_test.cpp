@@ -13,8 +13,9 @@
 #include <QTest>
 #include <memory>
 
-#include "app/graph_canvas.h"
+#include "app/qt/graph_canvas.h"
 #include "app/window_texts.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -48,7 +49,7 @@ class AccessKeysTest : public MainFormTest, public ::testing::WithParamInterface
   QObject* Find(const AccessCase& c) {
     const QString caption = Twin(c.caption);
     if (c.place == Place::kGraph) {
-      GraphWindow* graph = form_->Graph();
+      GraphWindow* graph = QtGraph(form_);
       if (graph->windowTitle() == caption) return graph;
       for (QWidget* control :
            std::initializer_list<QWidget*>{graph->ResidualsOption(), graph->SavePngButton(),
@@ -56,9 +57,9 @@ class AccessKeysTest : public MainFormTest, public ::testing::WithParamInterface
         if (control->property("text").toString() == caption) return control;
       return nullptr;
     }
-    menu_.reset(c.place == Place::kResultMenu ? form_->Answer->CreateContextMenu()
-                : c.place == Place::kXMenu    ? form_->XData->CreateContextMenu(QPoint(1, 1))
-                                              : form_->YData->CreateContextMenu(QPoint(1, 1)));
+    menu_.reset(c.place == Place::kResultMenu ? CreateContextMenu(*form_->Answer)
+                : c.place == Place::kXMenu    ? CreateContextMenu(*form_->XData, QPoint(1, 1))
+                                              : CreateContextMenu(*form_->YData, QPoint(1, 1)));
     for (QAction* action : menu_->actions())
       if (action->text() == caption) return action;
     return nullptr;
@@ -81,8 +82,8 @@ TEST_P(AccessKeysTest, HasAJapaneseNameAndAKeyboardPath) {
   BoxWatcher boxes;
   SetColumns("1\n2\n3", "1\n3\n2");
   ClickCalc();
-  form_->GraphAction()->trigger();
-  ASSERT_NE(form_->Graph(), nullptr);
+  QtAction(form_->GraphCommand())->trigger();
+  ASSERT_NE(QtGraph(form_), nullptr);
 
   QObject* object = Find(c);
   ASSERT_NE(object, nullptr) << "nothing captioned " << Quoted(Utf8(TextOf(c.caption)));
@@ -129,8 +130,8 @@ QChar Mnemonic(const QString& text) {
 TEST_F(MainFormTest, ShiftF10OpensTheBoxsMenuWhoseItemsHaveTheirOwnMnemonics) {
   for (TMemo* box : {form_->Data, form_->XData, form_->YData}) {
     SCOPED_TRACE(box->Name());
-    box->Edit()->setFocus();
-    QTest::keyClick(box->Edit(), Qt::Key_F10, Qt::ShiftModifier);
+    QtEdit(box)->setFocus();
+    QTest::keyClick(QtEdit(box), Qt::Key_F10, Qt::ShiftModifier);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr) << "no menu opened";
     QList<QChar> mnemonics;
@@ -147,7 +148,7 @@ TEST_F(MainFormTest, ShiftF10OpensTheBoxsMenuWhoseItemsHaveTheirOwnMnemonics) {
     EXPECT_EQ(mnemonics.size(), box == form_->Data ? 5 : 7);
     menu->close();
   }
-  std::unique_ptr<QMenu> result(form_->Answer->CreateContextMenu());
+  std::unique_ptr<QMenu> result(CreateContextMenu(*form_->Answer));
   for (const QAction* action : result->actions()) {
     if (!action->isSeparator()) {
       EXPECT_FALSE(Mnemonic(action->text()).isNull()) << action->text().toStdString();

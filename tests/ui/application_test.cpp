@@ -13,6 +13,8 @@
 #include "numeric/exceptions.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
+#include "ui/qt/qt_widget.h"
+#include "ui/qt/qt_window_layer.h"
 #include "ui/window_layer.h"
 #include "ui_test_support.h"
 
@@ -193,7 +195,7 @@ TEST_F(ApplicationTest, AFailedConstructionClearsTheReference) {
 TEST_F(ApplicationTest, ClosingTheMainFormEndsTheLoop) {
   Application->CreateForm(MainForm);
   bool ended = false;
-  QTimer::singleShot(0, [&] { MainForm->Widget()->close(); });
+  QTimer::singleShot(0, [&] { QtWidget(MainForm)->close(); });
   QTimer::singleShot(0, [&] { ended = true; });
   Application->Run();
   EXPECT_TRUE(ended);

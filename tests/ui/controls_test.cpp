@@ -15,7 +15,8 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/memo.h"
-#include "ui/virtual_keys.h"
+#include "ui/qt/qt_virtual_keys.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -60,13 +61,13 @@ TEST_F(ControlsTest, RightJustifiedLabelKeepsItsRightEdge) {
 TEST_F(ControlsTest, LabelIsOpaqueAndDrawsTheAcceleratorRules) {
   auto* label = new TLabel(form_.get());
   label->SetCaption("a&&b");
-  EXPECT_EQ(label->DisplayText(), QStringLiteral("a&b"));
-  QPalette palette = form_->ClientWidget()->palette();
+  EXPECT_EQ(label->DisplayText(), "a&b");
+  QPalette palette = QtWidget(form_)->palette();
   palette.setColor(QPalette::Window, QColor(10, 200, 30));
-  form_->ClientWidget()->setPalette(palette);
+  QtWidget(form_)->setPalette(palette);
   QImage image(label->Width(), label->Height(), QImage::Format_RGB32);
   image.fill(Qt::white);
-  label->Widget()->render(&image);
+  QtWidget(label)->render(&image);
   // The label fills its rectangle with its parent's colour.
   EXPECT_EQ(image.pixelColor(label->Width() - 1, label->Height() - 1), QColor(10, 200, 30));
 }
@@ -76,8 +77,8 @@ TEST_F(ControlsTest, LabelsLieBeneathWindowedControls) {
   auto* label = new TLabel(form_.get());
   memo->SetBounds(0, 0, 50, 20);
   label->SetBounds(0, 0, 80, 13);
-  const QList<QObject*> children = form_->ClientWidget()->children();
-  EXPECT_LT(children.indexOf(label->Widget()), children.indexOf(memo->Widget()));
+  const QList<QObject*> children = QtWidget(form_)->children();
+  EXPECT_LT(children.indexOf(QtWidget(label)), children.indexOf(QtWidget(memo)));
 }
 
 class ComboTest : public ControlsTest {
@@ -111,40 +112,40 @@ TEST_F(ComboTest, ItemIndexIsMinusOneWithoutSelection) {
 }
 
 TEST_F(ComboTest, IsADropDownListOfFixedHeightShowingEightItems) {
-  EXPECT_FALSE(combo_->Combo()->isEditable());
+  EXPECT_FALSE(QtCombo(combo_)->isEditable());
   EXPECT_EQ(combo_->Height(), 21);
   combo_->SetHeight(40);
   EXPECT_EQ(combo_->Height(), 21);
   combo_->SetItemHeight(0);  // refused
   EXPECT_EQ(combo_->ItemHeight(), 15);
-  EXPECT_EQ(combo_->Combo()->maxVisibleItems(), 8);
-  EXPECT_EQ(combo_->Combo()->style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, combo_->Combo()), 0);
+  EXPECT_EQ(QtCombo(combo_)->maxVisibleItems(), 8);
+  EXPECT_EQ(QtCombo(combo_)->style()->styleHint(QStyle::SH_ComboBox_Popup, nullptr, QtCombo(combo_)), 0);
   QStyleOptionViewItem option;
   option.rect = QRect(0, 0, 100, 40);
-  EXPECT_EQ(combo_->Combo()->itemDelegate()->sizeHint(option, combo_->Combo()->model()->index(0, 0)).height(),
+  EXPECT_EQ(QtCombo(combo_)->itemDelegate()->sizeHint(option, QtCombo(combo_)->model()->index(0, 0)).height(),
             15);
 }
 
 TEST_F(ComboTest, TheOpenListShowsEightItemsBelowTheControl) {
   combo_->SetItemIndex(0);
-  combo_->Combo()->showPopup();
-  QAbstractItemView* view = combo_->Combo()->view();
+  QtCombo(combo_)->showPopup();
+  QAbstractItemView* view = QtCombo(combo_)->view();
   ASSERT_TRUE(view->isVisible());
   EXPECT_EQ(view->visualRect(view->model()->index(0, 0)).height(), 15);
   // Eight rows fit, the ninth does not.
   const int rows = view->viewport()->height() / 15;
   EXPECT_EQ(rows, 8);
-  EXPECT_GE(view->window()->geometry().top(), combo_->Widget()->mapToGlobal(QPoint(0, 0)).y() + 15);
-  combo_->Combo()->hidePopup();
+  EXPECT_GE(view->window()->geometry().top(), QtWidget(combo_)->mapToGlobal(QPoint(0, 0)).y() + 15);
+  QtCombo(combo_)->hidePopup();
 }
 
 TEST_F(ComboTest, ArrowKeysChangeTheSelectionWithoutOpening) {
   combo_->SetItemIndex(0);
   combo_->SetFocus();
-  QTest::keyClick(combo_->Combo(), Qt::Key_Down);
+  QTest::keyClick(QtCombo(combo_), Qt::Key_Down);
   EXPECT_EQ(combo_->ItemIndex(), 1);
-  EXPECT_FALSE(combo_->Combo()->view()->isVisible());
-  QTest::keyClick(combo_->Combo(), Qt::Key_Up);
+  EXPECT_FALSE(QtCombo(combo_)->view()->isVisible());
+  QTest::keyClick(QtCombo(combo_), Qt::Key_Up);
   EXPECT_EQ(combo_->ItemIndex(), 0);
 }
 
@@ -157,7 +158,7 @@ QRect InkOfItem(TComboBox* combo, int row, int rectHeight, bool selected) {
     QStyleOptionViewItem option;
     option.rect = QRect(0, 0, 120, rectHeight);
     option.state = selected ? QStyle::State_Selected : QStyle::State_None;
-    combo->Combo()->itemDelegate()->paint(&painter, option, combo->Combo()->model()->index(row, 0));
+    QtCombo(combo)->itemDelegate()->paint(&painter, option, QtCombo(combo)->model()->index(row, 0));
   }
   const QColor base = image.pixelColor(119, rectHeight - 1);
   QRect ink;
@@ -181,9 +182,9 @@ TEST_F(ComboTest, ItemsAreDrawnAtLeftPlusTwoAndNotCentred) {
     QStyleOptionViewItem option;
     option.rect = QRect(0, 0, 120, 15);
     option.state = QStyle::State_Selected;
-    combo_->Combo()->itemDelegate()->paint(&painter, option, combo_->Combo()->model()->index(1, 0));
+    QtCombo(combo_)->itemDelegate()->paint(&painter, option, QtCombo(combo_)->model()->index(1, 0));
   }
-  EXPECT_EQ(image.pixelColor(119, 14), combo_->Combo()->palette().color(QPalette::Highlight));
+  EXPECT_EQ(image.pixelColor(119, 14), QtCombo(combo_)->palette().color(QPalette::Highlight));
 }
 
 TEST_F(ControlsTest, ButtonClickCopiesTheModalResultThenRaisesOnClick) {
@@ -198,10 +199,10 @@ TEST_F(ControlsTest, ButtonClickCopiesTheModalResultThenRaisesOnClick) {
     ++clicks;
   };
   form_->Show();
-  QTest::mouseClick(button->Button(), Qt::LeftButton);
+  QTest::mouseClick(QtButton(button), Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(seen, mrOk);
-  EXPECT_EQ(button->Button()->text(), QStringLiteral("OK"));
+  EXPECT_EQ(QtButton(button)->text(), QStringLiteral("OK"));
 }
 
 TEST_F(ControlsTest, EnterWithAModifierDoesNotClickAButton) {
@@ -210,9 +211,9 @@ TEST_F(ControlsTest, EnterWithAModifierDoesNotClickAButton) {
   button->OnClick = [&](TObject*) { ++clicks; };
   form_->Show();
   button->SetFocus();
-  QTest::keyClick(button->Button(), Qt::Key_Return, Qt::ShiftModifier);
+  QTest::keyClick(QtButton(button), Qt::Key_Return, Qt::ShiftModifier);
   EXPECT_EQ(clicks, 0);
-  QTest::keyClick(button->Button(), Qt::Key_Return);
+  QTest::keyClick(QtButton(button), Qt::Key_Return);
   EXPECT_EQ(clicks, 1);
 }
 

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -56,7 +57,7 @@ TEST_P(FileDropTest, AppendsTheFilesPairsOrShowsANotice) {
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(path)});
   data.setText(QUrl::fromLocalFile(path).toString());  // as file managers offer it too
-  EXPECT_TRUE(DropOnWindow(c.onColumn ? form_->YData->Edit()->viewport() : form_->ClientWidget(), data));
+  EXPECT_TRUE(DropOnWindow(c.onColumn ? QtEdit(form_->YData)->viewport() : QtWidget(form_), data));
   EXPECT_EQ(XText(), c.xAfter);
   EXPECT_EQ(YText(), c.yAfter);
   std::string notice = c.notice;
@@ -88,7 +89,7 @@ TEST_F(MainFormTest, TheWindowTakesOnlyLocalFiles) {
   web.setUrls({QUrl(QStringLiteral("https://example.org/points.txt"))});
   QMimeData text;
   text.setText(QStringLiteral("1\t2"));
-  for (QMimeData* data : {&web, &text}) EXPECT_FALSE(DropOnWindow(form_->ClientWidget(), *data));
+  for (QMimeData* data : {&web, &text}) EXPECT_FALSE(DropOnWindow(QtWidget(form_), *data));
   EXPECT_EQ(XText(), "");
   EXPECT_EQ(YText(), "");
 }
@@ -115,7 +116,7 @@ TEST_F(MainFormTest, AFileDropIsTakenAsACopyOnly) {
   file.close();
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(path)});
-  for (QWidget* target : {form_->ClientWidget(), form_->XData->Edit()->viewport()}) {
+  for (QWidget* target : {QtWidget(form_), QtEdit(form_->XData)->viewport()}) {
     for (const Qt::DropActions offered :
          {Qt::DropActions(Qt::CopyAction | Qt::MoveAction), Qt::DropActions(Qt::MoveAction)}) {
       const bool copyOffered = offered.testFlag(Qt::CopyAction);

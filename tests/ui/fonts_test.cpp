@@ -1,6 +1,4 @@
 // "ＭＳ Ｐゴシック" resolves to IPAPGothic, and Japanese glyphs really come from it.
-#include "ui/fonts.h"
-
 #include <QApplication>
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -9,6 +7,7 @@
 #include <QStyle>
 #include <QTextLayout>
 
+#include "ui/qt/qt_fonts.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {

@@ -4,8 +4,10 @@
 #include <memory>
 #include <optional>
 
-#include "ui/fonts.h"
 #include "ui/form.h"
+#include "ui/qt/qt_fonts.h"
+#include "ui/qt/qt_geometry.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 // Points in failure messages, found by argument-dependent lookup.
@@ -73,8 +75,8 @@ TEST(FormPlacement, ClientHeightGrowsAtTheBottom) {
   EXPECT_EQ(form->ClientHeight(), 150);
   EXPECT_EQ(form->Left(), 30);
   EXPECT_EQ(form->Top(), 40);
-  EXPECT_EQ(form->Widget()->minimumHeight(), 150);
-  EXPECT_EQ(form->Widget()->maximumHeight(), 150);
+  EXPECT_EQ(QtWidget(form)->minimumHeight(), 150);
+  EXPECT_EQ(QtWidget(form)->maximumHeight(), 150);
 }
 
 TEST(FormPlacement, CentringHappensOnceAndNeverToANegativePosition) {

@@ -1,6 +1,6 @@
 // The graph window: where the curve and the marks land in the drawn image,
 // the SVG drawing, saving and copying, Escape, and following calculations.
-#include "app/graph_window.h"
+#include "app/qt/graph_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,8 +16,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/graph_canvas.h"
-#include "ui/save_file.h"
+#include "app/qt/graph_canvas.h"
+#include "ui/qt/qt_save_file.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -175,7 +176,7 @@ TEST_P(GraphSvgTest, IsWellFormedWithAMarkPerPointUpToTheReduction) {
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath(QStringLiteral("graph.svg"));
   previous_ = SetSaveFileChooser([&](QWidget*, const SaveRequest&) { return path; });
-  GraphWindow window(form_->Widget());
+  GraphWindow window(QtWidget(form_));
   window.SetData(Graph({0.0, 1.0}, c.x, c.y));
   window.show();
   QTest::mouseClick(window.SaveSvgButton(), Qt::LeftButton);
@@ -208,29 +209,29 @@ class GraphWindowTest : public MainFormTest {
     SetColumns(x, y);
     form_->Jisuu->SetItemIndex(degreeIndex);
     ClickCalc();
-    return form_->Graph();
+    return QtGraph(form_);
   }
   GraphWindow* OpenByKeys() {
     // The main window is active again, as after a notice the user closed.
-    form_->Widget()->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form_->Widget()));
-    QTest::keyClick(form_->Widget(), Qt::Key_G, Qt::ControlModifier);
-    return form_->Graph();
+    QtWidget(form_)->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(QtWidget(form_)));
+    QTest::keyClick(QtWidget(form_), Qt::Key_G, Qt::ControlModifier);
+    return QtGraph(form_);
   }
-  std::string Heading() const { return form_->Graph()->Canvas()->Heading().toStdString(); }
+  std::string Heading() const { return QtGraph(form_)->Canvas()->Heading().toStdString(); }
 };
 
 TEST_F(GraphWindowTest, OpensOnlyAfterASuccessfulCalculationAndFollowsTheNextOnes) {
   BoxWatcher boxes;
-  EXPECT_FALSE(form_->GraphAction()->isEnabled());
+  EXPECT_FALSE(QtAction(form_->GraphCommand())->isEnabled());
   EXPECT_EQ(OpenByKeys(), nullptr);
   SetColumns("1\n2", "1");
   ClickCalc();  // unequal columns: a notice, no graph
-  EXPECT_FALSE(form_->GraphAction()->isEnabled());
+  EXPECT_FALSE(QtAction(form_->GraphCommand())->isEnabled());
 
   // y = 1 + 0.5x through (1, 1), (2, 3), (3, 2): SSres 1.5, SStot 2.
   Calculate("1\n2\n3", "1\n3\n2", 0);
-  EXPECT_TRUE(form_->GraphAction()->isEnabled());
+  EXPECT_TRUE(QtAction(form_->GraphCommand())->isEnabled());
   GraphWindow* graph = OpenByKeys();
   ASSERT_NE(graph, nullptr);
   EXPECT_TRUE(graph->isVisible());

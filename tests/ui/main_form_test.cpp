@@ -18,7 +18,8 @@
 #include "fit/result_text.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -53,12 +54,12 @@ TEST_F(MainFormTest, StartsEmptyWithTheXPromptAndDegreeOne) {
   EXPECT_EQ(Utf8(form_->Jisuu->Items()->Get(form_->Jisuu->ItemIndex())), "１次");
   EXPECT_TRUE(form_->NextIsX);
   EXPECT_EQ(Utf8(form_->Caption()), "ペルカ");
-  EXPECT_EQ(form_->Widget()->windowTitle(), QString::fromUtf8("ペルカ"));
+  EXPECT_EQ(QtWidget(form_)->windowTitle(), QString::fromUtf8("ペルカ"));
   EXPECT_EQ(Utf8(form_->XLabel->Caption()), "Ｘの値：");
   EXPECT_EQ(Utf8(form_->YLabel->Caption()), "Ｙの値：");
   EXPECT_EQ(Utf8(form_->ClearBtn->Caption()), "データ削除");
   EXPECT_EQ(Utf8(form_->CalcBtn->Caption()), "計算実行");
-  EXPECT_EQ(form_->ClearBtn->Button()->text(), QString::fromUtf8("データ削除"));
+  EXPECT_EQ(QtButton(form_->ClearBtn)->text(), QString::fromUtf8("データ削除"));
   ASSERT_EQ(form_->Jisuu->Items()->Count(), 20);
   for (int k = 0; k < 20; ++k) {
     const std::string digits = std::to_string(k + 1);
@@ -70,14 +71,14 @@ TEST_F(MainFormTest, StartsEmptyWithTheXPromptAndDegreeOne) {
 }
 
 TEST_F(MainFormTest, TheWindowIsFixedWithSystemMenuAndMinimiseOnly) {
-  const Qt::WindowFlags flags = form_->Widget()->windowFlags();
+  const Qt::WindowFlags flags = QtWidget(form_)->windowFlags();
   EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
   EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(form_->Widget()->minimumSize(), form_->Widget()->maximumSize());
+  EXPECT_EQ(QtWidget(form_)->minimumSize(), QtWidget(form_)->maximumSize());
   EXPECT_EQ(form_->BorderStyle(), bsSingle);
-  EXPECT_FALSE(form_->Widget()->windowIcon().isNull());
-  EXPECT_EQ(form_->Widget()->windowIcon().availableSizes().value(0), QSize(32, 32));
+  EXPECT_FALSE(QtWidget(form_)->windowIcon().isNull());
+  EXPECT_EQ(QtWidget(form_)->windowIcon().availableSizes().value(0), QSize(32, 32));
 }
 
 // Offscreen the screen has 96 pixels per inch: the font height -15 becomes
@@ -85,7 +86,7 @@ TEST_F(MainFormTest, TheWindowIsFixedWithSystemMenuAndMinimiseOnly) {
 // scaled by 13/15 before FormCreate lays the window out in plain pixels.
 TEST_F(MainFormTest, LayoutAfterCreationAt96PixelsPerInch) {
   ASSERT_EQ(Screen->PixelsPerInch(), 96);
-  EXPECT_EQ(form_->Font().pixelSize(), 12);
+  EXPECT_EQ(QtFont(*form_).pixelSize(), 12);
   EXPECT_EQ(form_->ClientWidth(), 312);  // MulDiv(360, 13, 15)
   ExpectLayout(*form_, {
                            {"Label1", 3, 3, 38, 13},  // auto-sized to "Ｘの値："
@@ -119,7 +120,7 @@ class MainFormUnscaledTest : public MainFormTest {
 };
 
 TEST_F(MainFormUnscaledTest, LayoutIsTheDesignedOne) {
-  EXPECT_EQ(form_->Font().pixelSize(), 14);
+  EXPECT_EQ(QtFont(*form_).pixelSize(), 14);
   EXPECT_EQ(form_->ClientWidth(), 360);
   ExpectLayout(*form_, {
                            {"XLabel", 8, 26, 73, 33},
@@ -152,33 +153,33 @@ TEST_F(MainFormTest, IsCentredOnTheScreenWhenFirstShown) {
 // Keyboard
 
 TEST_F(MainFormTest, FocusStartsInTheEntryBoxAndTabFollowsTheTabOrder) {
-  EXPECT_EQ(QApplication::focusWidget(), form_->Data->Widget());
+  EXPECT_EQ(QApplication::focusWidget(), QtWidget(form_->Data));
   const std::vector<TWinControl*> order = {form_->Jisuu,    form_->YData,   form_->XData,
                                            form_->ClearBtn, form_->CalcBtn, form_->Data};
   for (TWinControl* next : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), next->Widget()) << next->Name();
+    EXPECT_EQ(QApplication::focusWidget(), QtWidget(next)) << next->Name();
   }
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_EQ(QApplication::focusWidget(), form_->CalcBtn->Widget());
+  EXPECT_EQ(QApplication::focusWidget(), QtWidget(form_->CalcBtn));
 }
 
 TEST_F(MainFormTest, EnterOnAFocusedButtonClicksItAndSpaceToo) {
   SetColumns("1\n2", "3\n5");
   form_->CalcBtn->SetFocus();
-  QTest::keyClick(form_->CalcBtn->Widget(), Qt::Key_Return);
+  QTest::keyClick(QtWidget(form_->CalcBtn), Qt::Key_Return);
   EXPECT_EQ(AnswerText(), "y = (2.000000000000000) x^1\n   + (1.000000000000000)");
   form_->ClearBtn->SetFocus();
-  QTest::keyClick(form_->ClearBtn->Widget(), Qt::Key_Space);
+  QTest::keyClick(QtWidget(form_->ClearBtn), Qt::Key_Space);
   EXPECT_EQ(XText(), "");
 }
 
 TEST_F(MainFormTest, EnterInAColumnBreaksTheLineAndNeverClicksAButton) {
   BoxWatcher boxes;
   form_->XData->SetFocus();
-  Type("1", form_->XData->Edit());
-  PressEnter(form_->XData->Edit());
-  Type("2", form_->XData->Edit());
+  Type("1", QtEdit(form_->XData));
+  PressEnter(QtEdit(form_->XData));
+  Type("2", QtEdit(form_->XData));
   EXPECT_EQ(XText(), "1\r\n2");
   EXPECT_TRUE(boxes.Seen().empty());
   EXPECT_EQ(AnswerText(), "");
@@ -208,7 +209,7 @@ TEST_F(MainFormTest, TheNextEntryIsVisibleAfterEnter) {
   // and the clearing, what is typed next must still be in view.
   Enter("12");
   Type("3");
-  QPlainTextEdit* edit = form_->Data->Edit();
+  QPlainTextEdit* edit = QtEdit(form_->Data);
   EXPECT_EQ(edit->verticalScrollBar()->value(), 0);
   const QRect caret = edit->cursorRect();
   EXPECT_GE(caret.top(), 0);
@@ -256,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainFormTest, EnterWithTheCaretAtTheStartTakesNothingAndClearsTheEntry) {
   Type("123");
-  QTest::keyClick(form_->Data->Edit(), Qt::Key_Home);
+  QTest::keyClick(QtEdit(form_->Data), Qt::Key_Home);
   PressEnter();
   EXPECT_EQ(XText(), "");
   EXPECT_EQ(DataText(), "");
@@ -264,9 +265,9 @@ TEST_F(MainFormTest, EnterWithTheCaretAtTheStartTakesNothingAndClearsTheEntry) {
 }
 
 TEST_F(MainFormTest, APastedTextGivesItsFirstLineOnly) {
-  form_->Data->Edit()->insertPlainText(QStringLiteral("7\n8\n9"));
-  QTest::keyClick(form_->Data->Edit(), Qt::Key_Home);
-  QTest::keyClick(form_->Data->Edit(), Qt::Key_End, Qt::ControlModifier);
+  QtEdit(form_->Data)->insertPlainText(QStringLiteral("7\n8\n9"));
+  QTest::keyClick(QtEdit(form_->Data), Qt::Key_Home);
+  QTest::keyClick(QtEdit(form_->Data), Qt::Key_End, Qt::ControlModifier);
   PressEnter();
   EXPECT_EQ(XText(), "7\r\n");
   EXPECT_EQ(DataText(), "");
@@ -280,22 +281,22 @@ TEST_F(MainFormTest, EnterCountsWithAnyModifierAndOnTheKeypad) {
   Type("3");
   PressEnter(nullptr, Qt::AltModifier);
   Type("4");
-  QTest::keyClick(form_->Data->Edit(), Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(QtEdit(form_->Data), Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_EQ(XText(), "1\r\n3\r\n");
   EXPECT_EQ(YText(), "2\r\n4\r\n");
 }
 
 TEST_F(MainFormTest, OtherKeysDoNothingButEdit) {
   Type("12");
-  QTest::keyClick(form_->Data->Edit(), Qt::Key_Left);
-  QTest::keyClick(form_->Data->Edit(), Qt::Key_Escape);
+  QTest::keyClick(QtEdit(form_->Data), Qt::Key_Left);
+  QTest::keyClick(QtEdit(form_->Data), Qt::Key_Escape);
   EXPECT_EQ(DataText(), "12");
   EXPECT_EQ(XText(), "");
 }
 
 TEST_F(MainFormTest, HoldingEnterRaisesOneReleaseEvent) {
   Type("5");
-  QWidget* edit = form_->Data->Edit();
+  QWidget* edit = QtEdit(form_->Data);
   QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_Return, '\r', Qt::NoModifier);
   // Auto-repeat arrives as release and press pairs marked as repeats.
   for (int i = 0; i < 2; ++i) {
@@ -315,8 +316,8 @@ TEST_F(MainFormTest, AWrappedLongEntryGivesItsFirstDisplayedLine) {
   const QString digits = QStringLiteral("1234567890123456789012345678901234567890");
   Type(digits);
   // The box is too narrow for 40 digits: the first block wraps.
-  QTextBlock block = form_->Data->Edit()->document()->firstBlock();
-  form_->Data->Edit()->document()->documentLayout()->blockBoundingRect(block);
+  QTextBlock block = QtEdit(form_->Data)->document()->firstBlock();
+  QtEdit(form_->Data)->document()->documentLayout()->blockBoundingRect(block);
   ASSERT_GT(block.layout()->lineCount(), 1);
   const int firstLine = block.layout()->lineAt(0).textLength();
   ASSERT_GT(firstLine, 0);
@@ -331,8 +332,8 @@ TEST_F(MainFormTest, AWrappedEntryThatFailsTheRuleOnlyInItsSecondLineIsTaken) {
   // Only the first displayed line is tested against the rule.
   const QString first = QStringLiteral("123456789012345678901234567890");
   Type(first + QStringLiteral("abc"));
-  QTextBlock block = form_->Data->Edit()->document()->firstBlock();
-  form_->Data->Edit()->document()->documentLayout()->blockBoundingRect(block);
+  QTextBlock block = QtEdit(form_->Data)->document()->firstBlock();
+  QtEdit(form_->Data)->document()->documentLayout()->blockBoundingRect(block);
   const int firstLine = block.layout()->lineAt(0).textLength();
   ASSERT_LT(firstLine, 30);
   PressEnter();
@@ -343,16 +344,16 @@ TEST_F(MainFormTest, TextCommittedByAnInputMethodStillFollowsTheRules) {
   // The boxes switch the input method off; should a platform still commit
   // text, a line break in it is an Enter like any other.
   QInputMethodEvent preedit(QStringLiteral("abc"), {});
-  QApplication::sendEvent(form_->Data->Edit(), &preedit);
+  QApplication::sendEvent(QtEdit(form_->Data), &preedit);
   EXPECT_EQ(DataText(), "");  // no composition is shown
   QInputMethodEvent commit;
   commit.setCommitString(QStringLiteral("42\n"));
-  QApplication::sendEvent(form_->Data->Edit(), &commit);
+  QApplication::sendEvent(QtEdit(form_->Data), &commit);
   EXPECT_EQ(XText(), "42\r\n");
   EXPECT_EQ(DataText(), "");
   QInputMethodEvent wide;
   wide.setCommitString(QString::fromUtf8("４２\n"));
-  QApplication::sendEvent(form_->Data->Edit(), &wide);
+  QApplication::sendEvent(QtEdit(form_->Data), &wide);
   EXPECT_EQ(YText(), "");  // full-width digits fail the rule
   EXPECT_EQ(DataText(), "");
 }
@@ -362,8 +363,8 @@ TEST_F(MainFormTest, TheInputMethodIsOffInTheThreeBoxes) {
     SCOPED_TRACE(memo->Name());
     EXPECT_EQ(memo->ImeMode(), imDisable);
     memo->SetFocus();
-    EXPECT_FALSE(memo->Edit()->inputMethodQuery(Qt::ImEnabled).toBool());
-    EXPECT_FALSE(memo->Edit()->testAttribute(Qt::WA_InputMethodEnabled));
+    EXPECT_FALSE(QtEdit(memo)->inputMethodQuery(Qt::ImEnabled).toBool());
+    EXPECT_FALSE(QtEdit(memo)->testAttribute(Qt::WA_InputMethodEnabled));
   }
 }
 
@@ -410,7 +411,7 @@ TEST_F(MainFormTest, DegreeOneFitShowsTwoLinesAndFitsTheWindowToThem) {
   for (const char* v : {"0", "1", "1", "3", "2", "5"}) Enter(v);
   ClickCalc();
   EXPECT_EQ(AnswerText(), "y = (2.000000000000000) x^1\n   + (1.000000000000000)");
-  const int lineHeight = QFontMetrics(form_->Font()).height();
+  const int lineHeight = QFontMetrics(QtFont(*form_)).height();
   EXPECT_EQ(form_->Answer->Height(), 2 * lineHeight);
   EXPECT_EQ(form_->ClientHeight(), form_->Answer->Top() + 2 * lineHeight);
   EXPECT_EQ(form_->ClientHeight(), 190 + 26);
@@ -445,11 +446,11 @@ TEST_F(MainFormTest, AfterThePowerBoxesOfOneCalculationTheWindowHasTheKeyboardBa
   BoxWatcher boxes;
   SetColumns("0\n1", "1\n3");
   form_->CalcBtn->SetFocus();
-  QTest::keyClick(form_->CalcBtn->Widget(), Qt::Key_Return);
+  QTest::keyClick(QtWidget(form_->CalcBtn), Qt::Key_Return);
   ASSERT_EQ(boxes.Seen().size(), 2u);
   QApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), form_->Widget());
-  EXPECT_EQ(QApplication::focusWidget(), form_->CalcBtn->Widget());
+  EXPECT_EQ(QApplication::activeWindow(), QtWidget(form_));
+  EXPECT_EQ(QApplication::focusWidget(), QtWidget(form_->CalcBtn));
 }
 
 TEST_F(MainFormTest, DegreeTwentyFitShowsTwentyOneLines) {
@@ -518,7 +519,7 @@ TEST_P(NoticeFromCalcTest, ShowsOneNoticeAndLeavesResultAndHeight) {
   EXPECT_EQ(AnswerText(), answer);
   EXPECT_EQ(form_->ClientHeight(), height);
   EXPECT_EQ(XText(), c.xAfter);
-  EXPECT_TRUE(form_->Widget()->isEnabled());
+  EXPECT_TRUE(QtWidget(form_)->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(Notices, NoticeFromCalcTest,
@@ -583,10 +584,10 @@ TEST_P(ErrorFromCalcTest, ShowsTheErrorBoxAndGoesOn) {
 
   // The program goes on: the window takes input and nothing typed is lost.
   QApplication::processEvents();
-  EXPECT_TRUE(form_->Widget()->isEnabled());
-  EXPECT_EQ(QApplication::activeWindow(), form_->Widget());
+  EXPECT_TRUE(QtWidget(form_)->isEnabled());
+  EXPECT_EQ(QApplication::activeWindow(), QtWidget(form_));
   // The focus is back on the button that was clicked.
-  EXPECT_EQ(QApplication::focusWidget(), form_->CalcBtn->Widget());
+  EXPECT_EQ(QApplication::focusWidget(), QtWidget(form_->CalcBtn));
   const std::string xBefore = XText();
   Enter("7");
   EXPECT_EQ(form_->XData->Lines()->Get(form_->XData->Lines()->Count() - 1), "7");
@@ -619,9 +620,9 @@ TEST_F(MainFormTest, ABoxBlocksTheMainWindowWhileItIsUp) {
     modal = QApplication::activeModalWidget() == box && box->isModal();
     // A click on the main window's clear button, as the window system
     // delivers it, does nothing while the box is up.
-    QWidget* button = form_->ClearBtn->Widget();
-    QTest::mouseClick(form_->Widget()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      button->mapTo(form_->Widget(), button->rect().center()));
+    QWidget* button = QtWidget(form_->ClearBtn);
+    QTest::mouseClick(QtWidget(form_)->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      button->mapTo(QtWidget(form_), button->rect().center()));
   });
   SetColumns("1", "");
   ClickCalc();
@@ -629,9 +630,9 @@ TEST_F(MainFormTest, ABoxBlocksTheMainWindowWhileItIsUp) {
   EXPECT_EQ(boxes.Seen().size(), 1u);
   EXPECT_EQ(XText(), "1");
   // Afterwards the same click reaches the button.
-  QWidget* button = form_->ClearBtn->Widget();
-  QTest::mouseClick(form_->Widget()->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                    button->mapTo(form_->Widget(), button->rect().center()));
+  QWidget* button = QtWidget(form_->ClearBtn);
+  QTest::mouseClick(QtWidget(form_)->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                    button->mapTo(QtWidget(form_), button->rect().center()));
   EXPECT_EQ(XText(), "");
 }
 
@@ -639,30 +640,30 @@ TEST_F(MainFormTest, ABoxBlocksTheMainWindowWhileItIsUp) {
 // Accessibility
 
 TEST_F(MainFormTest, EveryControlHasAnAccessibleName) {
-  EXPECT_EQ(form_->XData->Widget()->accessibleName(), QString::fromUtf8("Ｘの値："));
-  EXPECT_EQ(form_->YData->Widget()->accessibleName(), QString::fromUtf8("Ｙの値："));
-  EXPECT_EQ(form_->Data->Widget()->accessibleName(), QString::fromUtf8("Ｘの値："));
-  EXPECT_EQ(form_->Jisuu->Widget()->accessibleName(), QString::fromUtf8("次数"));
-  EXPECT_EQ(form_->CalcBtn->Widget()->accessibleName(), QString::fromUtf8("計算実行"));
-  EXPECT_EQ(form_->ClearBtn->Widget()->accessibleName(), QString::fromUtf8("データ削除"));
-  EXPECT_EQ(form_->Answer->Widget()->accessibleName(), QString::fromUtf8("計算結果"));
-  EXPECT_EQ(form_->XLabel->Widget()->accessibleName(), QString::fromUtf8("Ｘの値："));
+  EXPECT_EQ(QtWidget(form_->XData)->accessibleName(), QString::fromUtf8("Ｘの値："));
+  EXPECT_EQ(QtWidget(form_->YData)->accessibleName(), QString::fromUtf8("Ｙの値："));
+  EXPECT_EQ(QtWidget(form_->Data)->accessibleName(), QString::fromUtf8("Ｘの値："));
+  EXPECT_EQ(QtWidget(form_->Jisuu)->accessibleName(), QString::fromUtf8("次数"));
+  EXPECT_EQ(QtWidget(form_->CalcBtn)->accessibleName(), QString::fromUtf8("計算実行"));
+  EXPECT_EQ(QtWidget(form_->ClearBtn)->accessibleName(), QString::fromUtf8("データ削除"));
+  EXPECT_EQ(QtWidget(form_->Answer)->accessibleName(), QString::fromUtf8("計算結果"));
+  EXPECT_EQ(QtWidget(form_->XLabel)->accessibleName(), QString::fromUtf8("Ｘの値："));
   // The entry box is named after the column its next value goes to.
   Enter("1");
-  EXPECT_EQ(form_->Data->Widget()->accessibleName(), QString::fromUtf8("Ｙの値："));
+  EXPECT_EQ(QtWidget(form_->Data)->accessibleName(), QString::fromUtf8("Ｙの値："));
   SetColumns("1\n2", "3\n5");
   BoxWatcher boxes;
   ClickCalc();
   ASSERT_NE(AnswerText(), "");
-  EXPECT_EQ(form_->Answer->Widget()->accessibleName().toStdString(), AnswerText());
+  EXPECT_EQ(QtWidget(form_->Answer)->accessibleName().toStdString(), AnswerText());
   // Screen readers see the two columns apart, and labels as static text.
-  QAccessibleInterface* x = QAccessible::queryAccessibleInterface(form_->XData->Widget());
-  QAccessibleInterface* y = QAccessible::queryAccessibleInterface(form_->YData->Widget());
+  QAccessibleInterface* x = QAccessible::queryAccessibleInterface(QtWidget(form_->XData));
+  QAccessibleInterface* y = QAccessible::queryAccessibleInterface(QtWidget(form_->YData));
   ASSERT_NE(x, nullptr);
   ASSERT_NE(y, nullptr);
   EXPECT_EQ(x->text(QAccessible::Name), QString::fromUtf8("Ｘの値："));
   EXPECT_EQ(y->text(QAccessible::Name), QString::fromUtf8("Ｙの値："));
-  QAccessibleInterface* label = QAccessible::queryAccessibleInterface(form_->XLabel->Widget());
+  QAccessibleInterface* label = QAccessible::queryAccessibleInterface(QtWidget(form_->XLabel));
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->role(), QAccessible::StaticText);
   EXPECT_EQ(label->text(QAccessible::Name), QString::fromUtf8("Ｘの値："));

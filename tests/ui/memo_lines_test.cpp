@@ -12,6 +12,7 @@
 #include "numeric/exceptions.h"
 #include "ui/form.h"
 #include "ui/memo.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -38,7 +39,7 @@ class MemoAllLinesTest : public MemoTest, public ::testing::WithParamInterface<A
 TEST_P(MemoAllLinesTest, GetAllEqualsEveryGet) {
   const AllLinesCase& c = GetParam();
   memo_->SetWordWrap(c.wordWrap);
-  memo_->Edit()->setPlainText(c.text);
+  QtEdit(memo_)->setPlainText(c.text);
   if (c.text.startsWith(u'+')) Lines().Add("appended");  // an edit still pending
   std::vector<std::string> expected;
   for (int i = 0; i < Lines().Count(); ++i) expected.push_back(Lines().Get(i));
@@ -69,13 +70,13 @@ TEST_F(MemoTest, AppendLeavesTheCaretAfterTheNewText) {
   Lines().Add("22");
   // Caret and scrolling follow before the next event is handled.
   QApplication::processEvents();
-  EXPECT_EQ(memo_->Edit()->textCursor().position(), 5);  // "1", break, "22", break
+  EXPECT_EQ(QtEdit(memo_)->textCursor().position(), 5);  // "1", break, "22", break
 }
 
 TEST_F(MemoTest, ProgramEditsCannotBeUndone) {
   memo_->SetText("1");
   Lines().Add("2");
-  memo_->Edit()->undo();
+  QtEdit(memo_)->undo();
   EXPECT_EQ(memo_->Text(), "1\r\n2");
 }
 
@@ -83,7 +84,7 @@ TEST_F(MemoTest, ProgramEditsCannotBeUndone) {
 // tests/ui_rules, for every backend).
 TEST_F(MemoTest, JapaneseTextShowsAsItsCharacters) {
   memo_->SetText(Sjis("Ｘの値：\r\n１２"));
-  EXPECT_EQ(memo_->Edit()->toPlainText(), QString::fromUtf8("Ｘの値：\n１２"));
+  EXPECT_EQ(QtEdit(memo_)->toPlainText(), QString::fromUtf8("Ｘの値：\n１２"));
 }
 
 TEST_F(MemoTest, SwitchingWordWrapOrScrollBarsKeepsTheText) {
@@ -94,9 +95,9 @@ TEST_F(MemoTest, SwitchingWordWrapOrScrollBarsKeepsTheText) {
   memo_->SetScrollBars(ssVertical);
   memo_->SetWordWrap(false);
   EXPECT_EQ(memo_->Text(), "12 34\r\n5");
-  EXPECT_EQ(memo_->Edit()->lineWrapMode(), QPlainTextEdit::NoWrap);
-  EXPECT_EQ(memo_->Edit()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  EXPECT_EQ(memo_->Edit()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_EQ(QtEdit(memo_)->lineWrapMode(), QPlainTextEdit::NoWrap);
+  EXPECT_EQ(QtEdit(memo_)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(QtEdit(memo_)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 TEST_F(MemoTest, AWrappingMemoCountsDisplayedLines) {
@@ -104,8 +105,8 @@ TEST_F(MemoTest, AWrappingMemoCountsDisplayedLines) {
   memo_->SetScrollBars(ssNone);
   const std::string longWord(200, '5');
   memo_->SetText(longWord + "\r\nab");
-  QTextBlock block = memo_->Edit()->document()->firstBlock();
-  memo_->Edit()->document()->documentLayout()->blockBoundingRect(block);
+  QTextBlock block = QtEdit(memo_)->document()->firstBlock();
+  QtEdit(memo_)->document()->documentLayout()->blockBoundingRect(block);
   const int displayed = block.layout()->lineCount();
   ASSERT_GT(displayed, 1);
   EXPECT_EQ(Lines().Count(), displayed + 1);
@@ -124,9 +125,9 @@ TEST_F(MemoTest, KeyReleaseComesAfterTheTextChanged) {
     events.emplace_back(key, memo_->Text());
   };
   memo_->SetFocus();
-  QTest::keyClick(memo_->Edit(), Qt::Key_1);
-  QTest::keyClick(memo_->Edit(), Qt::Key_Return);
-  QTest::keyClick(memo_->Edit(), 'A', Qt::ShiftModifier);
+  QTest::keyClick(QtEdit(memo_), Qt::Key_1);
+  QTest::keyClick(QtEdit(memo_), Qt::Key_Return);
+  QTest::keyClick(QtEdit(memo_), 'A', Qt::ShiftModifier);
   // Shift+A: the release of A, then that of Shift.
   ASSERT_EQ(events.size(), 4u);
   EXPECT_EQ(events[0], std::make_pair(Word{'1'}, std::string("1")));
@@ -138,10 +139,10 @@ TEST_F(MemoTest, KeyReleaseComesAfterTheTextChanged) {
 TEST_F(MemoTest, AnExceptionInTheKeyHandlerIsShownAndTheMemoGoesOn) {
   BoxWatcher boxes;
   memo_->OnKeyUp = [](TObject*, Word&, TShiftState) { throw EConvertError(Sjis("だめ")); };
-  QTest::keyClick(memo_->Edit(), Qt::Key_1);
+  QTest::keyClick(QtEdit(memo_), Qt::Key_1);
   ASSERT_EQ(boxes.Seen().size(), 1u);
   EXPECT_EQ(boxes.Seen()[0].text, "だめ.");
-  QTest::keyClick(memo_->Edit(), Qt::Key_2);
+  QTest::keyClick(QtEdit(memo_), Qt::Key_2);
   EXPECT_EQ(memo_->Text(), "12");
 }
 

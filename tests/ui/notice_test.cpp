@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/draw_text.h"
+#include "ui/qt/qt_draw_text.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -28,16 +29,16 @@ NoticeLayout ShowAndMeasure(const std::string& utf8) {
   NoticeLayout layout;
   BoxWatcher boxes;
   boxes.OnBox([&](QWidget* box) {
-    auto* form = dynamic_cast<TMessageForm*>(TControl::FromWidget(box));
+    auto* form = dynamic_cast<TMessageForm*>(ControlOfWidget(box));
     ASSERT_NE(form, nullptr);
     layout.clientWidth = form->ClientWidth();
     layout.clientHeight = form->ClientHeight();
     layout.frame = box->frameGeometry();
-    layout.message = form->Message->Widget()->geometry();
-    layout.ok = form->OK->Widget()->geometry();
+    layout.message = QtWidget(form->Message)->geometry();
+    layout.ok = QtWidget(form->OK)->geometry();
     layout.title = box->windowTitle();
-    layout.font = form->Message->Widget()->font();
-    EXPECT_EQ(box->focusWidget(), form->OK->Widget());
+    layout.font = QtWidget(form->Message)->font();
+    EXPECT_EQ(box->focusWidget(), QtWidget(form->OK));
     EXPECT_TRUE(form->OK->Default());
     EXPECT_TRUE(form->OK->Cancel());
   });

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "numeric/locale_mark.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -17,7 +18,7 @@ const QString kPasteCaption = QString::fromUtf8("x と y の組を貼り付け(&
 
 // The added item of a column box's context menu, as the menu shows it.
 void ChoosePastePairs(TMemo& box) {
-  std::unique_ptr<QMenu> menu(box.CreateContextMenu(QPoint(1, 1)));
+  std::unique_ptr<QMenu> menu(CreateContextMenu(box, QPoint(1, 1)));
   for (QAction* action : menu->actions()) {
     if (action->text() != kPasteCaption) continue;
     action->trigger();
@@ -29,8 +30,8 @@ void ChoosePastePairs(TMemo& box) {
 TEST_F(MainFormTest, TheColumnsContextMenusKeepTheStandardItemsAndAddThePasteItem) {
   for (TMemo* box : {form_->XData, form_->YData}) {
     SCOPED_TRACE(box->Name());
-    std::unique_ptr<QMenu> standard(box->Edit()->createStandardContextMenu());
-    std::unique_ptr<QMenu> menu(box->CreateContextMenu(QPoint(1, 1)));
+    std::unique_ptr<QMenu> standard(QtEdit(box)->createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(CreateContextMenu(*box, QPoint(1, 1)));
     const QList<QAction*> items = menu->actions();
     // A separator, the paste item and the save item.
     ASSERT_EQ(items.size(), standard->actions().size() + 3);
@@ -40,7 +41,7 @@ TEST_F(MainFormTest, TheColumnsContextMenusKeepTheStandardItemsAndAddThePasteIte
     EXPECT_EQ(items[items.size() - 2]->text(), kPasteCaption);
     EXPECT_EQ(items.last()->text(), QString::fromUtf8("データを保存(&S)..."));
   }
-  std::unique_ptr<QMenu> entry(form_->Data->CreateContextMenu(QPoint(1, 1)));
+  std::unique_ptr<QMenu> entry(CreateContextMenu(*form_->Data, QPoint(1, 1)));
   for (QAction* action : entry->actions()) EXPECT_NE(action->text(), kPasteCaption);
 }
 

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <memory>
 
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -49,7 +50,7 @@ class PasteRouteTest : public MainFormTest, public ::testing::WithParamInterface
 TEST_P(PasteRouteTest, InsertsTextAndDoesNothingWithoutIt) {
   const PasteRouteCase& c = GetParam();
   TMemo* memo = c.box == Box::kData ? form_->Data : c.box == Box::kX ? form_->XData : form_->YData;
-  QPlainTextEdit* edit = memo->Edit();
+  QPlainTextEdit* edit = QtEdit(memo);
   memo->SetText("7");
   edit->setFocus();
   edit->moveCursor(QTextCursor::End);
@@ -65,7 +66,7 @@ TEST_P(PasteRouteTest, InsertsTextAndDoesNothingWithoutIt) {
       break;
     case Route::kContextMenu: {
       clipboard->setMimeData(Offer(c.offered));
-      std::unique_ptr<QMenu> menu(memo->CreateContextMenu(QPoint(1, 1)));
+      std::unique_ptr<QMenu> menu(CreateContextMenu(*memo, QPoint(1, 1)));
       QAction* paste = StandardPasteItem(*menu);
       ASSERT_NE(paste, nullptr);
       EXPECT_EQ(paste->isEnabled(), c.offered != nullptr);

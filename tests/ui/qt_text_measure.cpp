@@ -4,16 +4,17 @@
 
 #include "text_measure.h"
 #include "ui/application.h"
-#include "ui/draw_text.h"
 #include "ui/form.h"
-#include "ui/qt_text.h"
+#include "ui/qt/qt_draw_text.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_widget.h"
 
 namespace peruka::testing {
 namespace {
 
 class QtTextMeasure final : public TextMeasure {
  public:
-  QtTextMeasure() : font_(TForm(Application).Font()) {}
+  QtTextMeasure() : font_(QtFont(TForm(Application))) {}
 
   TextSize Measure(std::string_view shiftJis, bool prefix) const override {
     TextFormat format;

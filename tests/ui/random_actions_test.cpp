@@ -34,6 +34,7 @@
 
 #include "text/numeric_text.h"
 #include "text/trim.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -160,16 +161,16 @@ class RandomActionsTest : public MainFormTest {
 
   // The main window active again, as a user brings it back.
   void ActivateMain() {
-    if (QApplication::activeWindow() == form_->Widget()) return;
-    form_->Widget()->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form_->Widget()));
+    if (QApplication::activeWindow() == QtWidget(form_)) return;
+    QtWidget(form_)->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(QtWidget(form_)));
   }
   // The box focused, its caret at the end.
   QPlainTextEdit* Focus(TMemo* box) {
     ActivateMain();
-    box->Edit()->setFocus();
-    box->Edit()->moveCursor(QTextCursor::End);
-    return box->Edit();
+    QtEdit(box)->setFocus();
+    QtEdit(box)->moveCursor(QTextCursor::End);
+    return QtEdit(box);
   }
   void TypeInto(TMemo* box, const std::string& sjis) {
     QPlainTextEdit* edit = Focus(box);
@@ -249,21 +250,21 @@ class RandomActionsTest : public MainFormTest {
         {"Tab",
          [this] {
            ActivateMain();
-           QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : form_->Widget();
+           QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : QtWidget(form_);
            QTest::keyClick(focus, Qt::Key_Tab, Below(2) ? Qt::ShiftModifier : Qt::NoModifier);
          }},
         {"click a control",
          [this] {
            ActivateMain();
-           QWidget* controls[] = {form_->Label1->Widget(),
-                                  form_->XLabel->Widget(),
-                                  form_->YLabel->Widget(),
-                                  form_->Answer->Widget(),
-                                  form_->Data->Edit()->viewport(),
-                                  form_->XData->Edit()->viewport(),
-                                  form_->YData->Edit()->viewport(),
-                                  form_->Jisuu->Widget(),
-                                  form_->ClientWidget()};
+           QWidget* controls[] = {QtWidget(form_->Label1),
+                                  QtWidget(form_->XLabel),
+                                  QtWidget(form_->YLabel),
+                                  QtWidget(form_->Answer),
+                                  QtEdit(form_->Data)->viewport(),
+                                  QtEdit(form_->XData)->viewport(),
+                                  QtEdit(form_->YData)->viewport(),
+                                  QtWidget(form_->Jisuu),
+                                  QtWidget(form_)};
            QWidget* target = controls[Below(static_cast<int>(std::size(controls)))];
            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->rect().center());
          }},
@@ -287,8 +288,8 @@ class RandomActionsTest : public MainFormTest {
         {"degree by the arrow keys",
          [this] {
            ActivateMain();
-           form_->Jisuu->Widget()->setFocus();
-           QTest::keyClick(form_->Jisuu->Widget(), Below(2) ? Qt::Key_Down : Qt::Key_Up);
+           QtWidget(form_->Jisuu)->setFocus();
+           QTest::keyClick(QtWidget(form_->Jisuu), Below(2) ? Qt::Key_Down : Qt::Key_Up);
          }},
         {"context menu by Shift+F10, then Escape",
          [this] {
@@ -302,7 +303,7 @@ class RandomActionsTest : public MainFormTest {
            const std::string text = Pairs(xs, ys, valid);
            SetClipboard(text.c_str());
            std::unique_ptr<QMenu> menu(
-               (Below(2) ? form_->XData : form_->YData)->CreateContextMenu(QPoint(1, 1)));
+               CreateContextMenu(*(Below(2) ? form_->XData : form_->YData), QPoint(1, 1)));
            for (QAction* action : menu->actions())
              if (action->text().startsWith(QString::fromUtf8("x と y の組を貼り付け"))) action->trigger();
            if (valid) AppendPairs(xs, ys);
@@ -319,22 +320,22 @@ class RandomActionsTest : public MainFormTest {
            file.close();
            QMimeData data;
            data.setUrls({QUrl::fromLocalFile(path)});
-           Drop(Below(2) ? form_->ClientWidget() : form_->YData->Edit()->viewport(), data);
+           Drop(Below(2) ? QtWidget(form_) : QtEdit(form_->YData)->viewport(), data);
            if (valid) AppendPairs(xs, ys);
          }},
         {"drop data without text",
          [this] {
            QMimeData data;
-           Drop(AnyBox()->Edit()->viewport(), data);
+           Drop(QtEdit(AnyBox())->viewport(), data);
          }},
         {"Ctrl+G",
          [this] {
            ActivateMain();
-           QTest::keyClick(form_->Widget(), Qt::Key_G, Qt::ControlModifier);
+           QTest::keyClick(QtWidget(form_), Qt::Key_G, Qt::ControlModifier);
          }},
         {"Escape in the graph window",
          [this] {
-           if (GraphWindow* graph = form_->Graph(); graph && graph->isVisible())
+           if (GraphWindow* graph = QtGraph(form_); graph && graph->isVisible())
              QTest::keyClick(graph, Qt::Key_Escape);
          }},
     };
@@ -343,7 +344,7 @@ class RandomActionsTest : public MainFormTest {
   // The event loop runs a posted call within the bound.
   bool EventLoopAnswers() {
     bool answered = false;
-    QTimer::singleShot(0, form_->Widget(), [&] { answered = true; });
+    QTimer::singleShot(0, QtWidget(form_), [&] { answered = true; });
     QElapsedTimer clock;
     clock.start();
     while (!answered && clock.elapsed() < kEventLoopBoundMs) QCoreApplication::processEvents();

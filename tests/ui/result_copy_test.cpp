@@ -7,7 +7,9 @@
 #include <QTest>
 #include <QTextCursor>
 
+#include "text/shift_jis.h"
 #include "ui/clipboard.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -33,12 +35,12 @@ class ResultCopyTest : public MainFormTest, public ::testing::WithParamInterface
  protected:
   void Copy() {
     if (GetParam().by == CopyBy::kMenu) {
-      QAction* action = form_->Answer->CopyAction();
+      QAction* action = QtAction(form_->Answer->CopyCommand());
       ASSERT_NE(action, nullptr);
-      ASSERT_TRUE(form_->Answer->Widget()->actions().contains(action));
+      ASSERT_TRUE(QtWidget(form_->Answer)->actions().contains(action));
       action->trigger();
     } else {
-      QTest::keyClick(form_->Widget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+      QTest::keyClick(QtWidget(form_), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     }
   }
 };
@@ -49,7 +51,7 @@ TEST_P(ResultCopyTest, CopiesTheResultWithLinesEndedByLineFeeds) {
   form_->Jisuu->SetItemIndex(1);
   ClickCalc();
   ASSERT_TRUE(boxes.Seen().empty());
-  EXPECT_TRUE(form_->Answer->CopyAction()->isEnabled());
+  EXPECT_TRUE(QtAction(form_->Answer->CopyCommand())->isEnabled());
   QGuiApplication::clipboard()->setText(kUntouched);
   Copy();
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), kDegreeTwoCopy);
@@ -58,7 +60,7 @@ TEST_P(ResultCopyTest, CopiesTheResultWithLinesEndedByLineFeeds) {
 
 TEST_P(ResultCopyTest, CopiesNothingWhileTheResultIsEmpty) {
   ASSERT_EQ(AnswerText(), "");
-  EXPECT_FALSE(form_->Answer->CopyAction()->isEnabled());
+  EXPECT_FALSE(QtAction(form_->Answer->CopyCommand())->isEnabled());
   QGuiApplication::clipboard()->setText(kUntouched);
   Copy();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), kUntouched);
@@ -70,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, ResultCopyTest,
                          RowName());
 
 TEST_F(MainFormTest, TheCopyItemIsInTheResultLabelsContextMenu) {
-  QWidget* label = form_->Answer->Widget();
+  QWidget* label = QtWidget(form_->Answer);
   EXPECT_EQ(label->contextMenuPolicy(), Qt::ActionsContextMenu);
   ASSERT_EQ(label->actions().size(), 1);
   EXPECT_EQ(label->actions().first()->text(), QString::fromUtf8("コピー(&C)"));
@@ -82,15 +84,15 @@ TEST_F(MainFormTest, TheCopyShortcutLeavesTheBoxesAndTheirOwnCopyAlone) {
   ClickCalc();
   Type("12");
   QGuiApplication::clipboard()->setText(kUntouched);
-  QTest::keyClick(form_->Data->Edit(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(QtEdit(form_->Data), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(DataText(), "12");
   EXPECT_EQ(XText(), "1\r\n2");
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             QStringLiteral("y = (2.000000000000000) x^1\n   + (1.000000000000000)\n"));
   // Ctrl+C in a column still copies its selection.
   form_->XData->SetFocus();
-  QTest::keyClick(form_->XData->Edit(), Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(form_->XData->Edit(), Qt::Key_C, Qt::ControlModifier);
+  QTest::keyClick(QtEdit(form_->XData), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(QtEdit(form_->XData), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("1\n2"));
   EXPECT_EQ(XText(), "1\r\n2");
   EXPECT_TRUE(boxes.Seen().empty());
@@ -109,13 +111,13 @@ class ResultHintTest : public MainFormTest, public ::testing::WithParamInterface
 TEST_P(ResultHintTest, ShowsTheWholeResultOnlyWhenTheWindowCutsIt) {
   const HintCase& c = GetParam();
   BoxWatcher boxes;
-  EXPECT_EQ(form_->Answer->Widget()->toolTip(), QString());
+  EXPECT_EQ(QtWidget(form_->Answer)->toolTip(), QString());
   SetColumns(QString::fromUtf8(c.x), QString::fromUtf8(c.y));
   ClickCalc();
   ASSERT_TRUE(boxes.Seen().empty());
   ASSERT_NE(AnswerText(), "");
   EXPECT_EQ(form_->Answer->Left() + form_->Answer->Width() > form_->ClientWidth(), c.cut);
-  EXPECT_EQ(form_->Answer->Widget()->toolTip().toStdString(), c.cut ? AnswerText() : "");
+  EXPECT_EQ(QtWidget(form_->Answer)->toolTip().toStdString(), c.cut ? AnswerText() : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, ResultHintTest,
@@ -137,7 +139,7 @@ class ClipboardTextTest : public ::testing::TestWithParam<ClipboardTextCase> {};
 
 TEST_P(ClipboardTextTest, EndsEveryLineByALineFeedWithNoTrailingBlank) {
   const ClipboardTextCase& c = GetParam();
-  EXPECT_EQ(ClipboardTextOf(QString::fromUtf8(c.caption)).toStdString(), c.copied);
+  EXPECT_EQ(ShiftJisToUtf8(ClipboardTextOf(Utf8ToShiftJis(c.caption))), c.copied);
 }
 
 INSTANTIATE_TEST_SUITE_P(Captions, ClipboardTextTest,

@@ -9,8 +9,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/graph_window.h"
-#include "ui/save_file.h"
+#include "app/qt/graph_window.h"
+#include "ui/qt/qt_save_file.h"
+#include "ui/qt/qt_widget.h"
 #include "ui_test_support.h"
 
 namespace peruka::testing {
@@ -19,7 +20,7 @@ namespace {
 const QString kSaveCaption = QString::fromUtf8("データを保存(&S)...");
 
 void ChooseSaveData(TMemo& box) {
-  std::unique_ptr<QMenu> menu(box.CreateContextMenu(QPoint(1, 1)));
+  std::unique_ptr<QMenu> menu(CreateContextMenu(box, QPoint(1, 1)));
   for (QAction* action : menu->actions()) {
     if (action->text() != kSaveCaption) continue;
     action->trigger();
@@ -107,8 +108,8 @@ TEST_F(MainFormTest, SaveDialogsOfferTheirTypeANameAndTheLastFolder) {
   });
   SetColumns("1\n2\n3", "1\n3\n2");
   ClickCalc();
-  form_->GraphAction()->trigger();
-  GraphWindow* graph = form_->Graph();
+  QtAction(form_->GraphCommand())->trigger();
+  GraphWindow* graph = QtGraph(form_);
   ASSERT_NE(graph, nullptr);
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   struct Step {

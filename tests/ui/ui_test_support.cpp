@@ -8,7 +8,8 @@
 #include <algorithm>
 
 #include "text/shift_jis.h"
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_widget.h"
 
 namespace peruka::testing {
 
@@ -89,11 +90,11 @@ BoxSeen Describe(QWidget* box, QAbstractButton** ok) {
     *ok = messageBox->button(QMessageBox::Ok);
   } else {
     seen.kind = BoxSeen::kNotice;
-    auto* form = dynamic_cast<TMessageForm*>(TControl::FromWidget(box));
+    auto* form = dynamic_cast<TMessageForm*>(ControlOfWidget(box));
     EXPECT_NE(form, nullptr) << "a modal box that is neither a message box nor a notice";
     if (form) {
       seen.text = Utf8(form->Message->Caption());
-      *ok = form->OK->Button();
+      *ok = QtButton(form->OK);
     }
     seen.buttons = static_cast<int>(box->findChildren<QPushButton*>().size());
   }
@@ -105,8 +106,8 @@ BoxSeen Describe(QWidget* box, QAbstractButton** ok) {
 void BoxWatcher::Handle(QWidget* box) {
   QAbstractButton* ok = nullptr;
   BoxSeen seen = Describe(box, &ok);
-  if (MainForm && MainForm->Widget())
-    seen.mainWindowBlocked = MainForm->Widget()->isEnabled() && QApplication::activeModalWidget() == box;
+  if (MainForm && QtWidget(MainForm))
+    seen.mainWindowBlocked = QtWidget(MainForm)->isEnabled() && QApplication::activeModalWidget() == box;
   seen_.push_back(seen);
   if (check_) check_(box);
   QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
@@ -159,7 +160,7 @@ void MainFormTest::SetUp() {
   form_ = MainForm;
   ASSERT_NE(form_, nullptr);
   form_->Show();
-  form_->Widget()->activateWindow();
+  QtWidget(form_)->activateWindow();
   QApplication::processEvents();
 }
 
@@ -172,11 +173,11 @@ void MainFormTest::TearDown() {
 }
 
 void MainFormTest::Type(const QString& text, QWidget* target) {
-  QTest::keyClicks(target ? target : form_->Data->Edit(), text);
+  QTest::keyClicks(target ? target : QtEdit(form_->Data), text);
 }
 
 void MainFormTest::PressEnter(QWidget* target, Qt::KeyboardModifiers modifiers) {
-  QTest::keyClick(target ? target : form_->Data->Edit(), Qt::Key_Return, modifiers);
+  QTest::keyClick(target ? target : QtEdit(form_->Data), Qt::Key_Return, modifiers);
 }
 
 void MainFormTest::Enter(const QString& text) {
@@ -184,8 +185,8 @@ void MainFormTest::Enter(const QString& text) {
   PressEnter();
 }
 
-void MainFormTest::ClickCalc() { QTest::mouseClick(form_->CalcBtn->Button(), Qt::LeftButton); }
-void MainFormTest::ClickClear() { QTest::mouseClick(form_->ClearBtn->Button(), Qt::LeftButton); }
+void MainFormTest::ClickCalc() { QTest::mouseClick(QtButton(form_->CalcBtn), Qt::LeftButton); }
+void MainFormTest::ClickClear() { QTest::mouseClick(QtButton(form_->ClearBtn), Qt::LeftButton); }
 
 std::string MainFormTest::XText() const { return Utf8(form_->XData->Text()); }
 std::string MainFormTest::YText() const { return Utf8(form_->YData->Text()); }

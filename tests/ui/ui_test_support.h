@@ -13,12 +13,35 @@
 #include <vector>
 
 #include "app/mainunit.h"
+#include "app/qt/graph_window.h"
 #include "ui/application.h"
 #include "ui/message_form.h"
-#include "ui/modal_box.h"
+#include "ui/qt/qt_modal_box.h"
+#include "ui/qt/qt_widget.h"
 #include "ui/screen.h"
 
 namespace peruka::testing {
+
+// The Qt objects behind controls the tests hold by unique_ptr.
+template <class T>
+QWidget* QtWidget(const std::unique_ptr<T>& control) {
+  return peruka::QtWidget(control.get());
+}
+template <class T>
+auto QtEdit(const std::unique_ptr<T>& memo) {
+  return peruka::QtEdit(memo.get());
+}
+template <class T>
+auto QtCombo(const std::unique_ptr<T>& combo) {
+  return peruka::QtCombo(combo.get());
+}
+template <class T>
+auto QtButton(const std::unique_ptr<T>& button) {
+  return peruka::QtButton(button.get());
+}
+
+// The main window's graph window, once opened.
+inline GraphWindow* QtGraph(const TMainForm* form) { return dynamic_cast<GraphWindow*>(form->Graph()); }
 
 // UTF-8 in, Shift-JIS out, and back: the tests write their texts in UTF-8.
 std::string Sjis(std::string_view utf8);

@@ -10,7 +10,7 @@
 #include <QTextLayout>
 #include <algorithm>
 
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
 
 namespace peruka {
 

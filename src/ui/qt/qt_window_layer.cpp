@@ -1,4 +1,4 @@
-#include "ui/window_layer.h"
+#include "ui/qt/qt_window_layer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,9 +14,12 @@
 #include "ui/application.h"
 #include "ui/control.h"
 #include "ui/event_guard.h"
-#include "ui/fonts.h"
 #include "ui/label.h"
+#include "ui/qt/qt_fonts.h"
+#include "ui/qt/qt_quit_on_signal.h"
+#include "ui/qt/qt_widget.h"
 #include "ui/screen.h"
+#include "ui/window_layer.h"
 
 namespace peruka {
 
@@ -74,7 +77,7 @@ class ContextMenuKey final : public QObject {
 // Labels are read out as static text, with their caption as name.
 QAccessibleInterface* LabelAccessibility(const QString&, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
-  if (!widget || !dynamic_cast<TLabel*>(TControl::FromWidget(widget))) return nullptr;
+  if (!widget || !dynamic_cast<TLabel*>(ControlOfWidget(widget))) return nullptr;
   return new QAccessibleWidget(widget, QAccessible::StaticText);
 }
 
@@ -89,30 +92,46 @@ bool LoadJapaneseQtTexts(QTranslator& translator) {
   return translator.load(QStringLiteral("qt_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-WindowLayer::WindowLayer(int argc, const char* const* argv) : qtArguments_(QtArguments(argc, argv)) {
-  for (std::string& argument : qtArguments_) qtArgv_.push_back(argument.data());
-  qtArgc_ = static_cast<int>(qtArgv_.size());
-  qtArgv_.push_back(nullptr);
+struct WindowLayer::Native {
+  std::vector<std::string> arguments;
+  std::vector<char*> argv;
+  int argc = 0;
+  std::unique_ptr<QApplication> application;
+  std::unique_ptr<QTranslator> translator;
+  std::unique_ptr<QuitOnSignal> quitOnSignal;
+};
+
+WindowLayer::WindowLayer(int argc, const char* const* argv, std::string_view applicationId)
+    : native_(std::make_unique<Native>()) {
+  native_->arguments = QtArguments(argc, argv);
+  for (std::string& argument : native_->arguments) native_->argv.push_back(argument.data());
+  native_->argc = static_cast<int>(native_->argv.size());
+  native_->argv.push_back(nullptr);
   InstallFontSubstitutions();
-  qtApplication_ = std::make_unique<GuardedApplication>(qtArgc_, qtArgv_.data());
-  qtTranslator_ = std::make_unique<QTranslator>();
-  if (LoadJapaneseQtTexts(*qtTranslator_)) QApplication::installTranslator(qtTranslator_.get());
+  native_->application = std::make_unique<GuardedApplication>(native_->argc, native_->argv.data());
+  if (!applicationId.empty())
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(applicationId.data(), static_cast<qsizetype>(applicationId.size())));
+  native_->translator = std::make_unique<QTranslator>();
+  if (LoadJapaneseQtTexts(*native_->translator)) QApplication::installTranslator(native_->translator.get());
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(new WindowStyle);
   QAccessible::installFactory(LabelAccessibility);
-  qtApplication_->installEventFilter(new ContextMenuKey(qtApplication_.get()));
+  native_->application->installEventFilter(new ContextMenuKey(native_->application.get()));
   Screen = new TScreen(nullptr);
   QApplication::setFont(DefaultFont());
   Application = new TApplication(nullptr);
+  native_->quitOnSignal = std::make_unique<QuitOnSignal>();
 }
 
 WindowLayer::~WindowLayer() {
+  native_->quitOnSignal.reset();
   delete Application;
   Application = nullptr;
   delete Screen;
   Screen = nullptr;
-  qtApplication_.reset();
-  qtTranslator_.reset();
+  native_->application.reset();
+  native_->translator.reset();
 }
 
 }  // namespace peruka

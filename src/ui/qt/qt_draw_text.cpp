@@ -1,4 +1,4 @@
-#include "ui/draw_text.h"
+#include "ui/qt/qt_draw_text.h"
 
 #include <QFontMetrics>
 #include <QTextLayout>
@@ -9,7 +9,7 @@
 
 #include "text/accelerator.h"
 #include "text/lines.h"
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
 
 namespace peruka {
 
@@ -102,8 +102,8 @@ void DrawText(QPainter& painter, const QRect& rect, const QString& text, const T
       QTextLine line = layout.lineAt(i);
       const int lineWidth = static_cast<int>(std::ceil(line.horizontalAdvance()));
       int x = rect.left();
-      if (format.alignment & Qt::AlignRight) x = rect.right() + 1 - lineWidth;
-      if (format.alignment & Qt::AlignHCenter) x = rect.left() + (rect.width() - lineWidth) / 2;
+      if (format.alignment == taRightJustify) x = rect.right() + 1 - lineWidth;
+      if (format.alignment == taCenter) x = rect.left() + (rect.width() - lineWidth) / 2;
       line.setPosition(QPointF(x - rect.left(), y - rect.top()));
       y += lineHeight;
     }

@@ -1,4 +1,4 @@
-#include "app/quit_on_signal.h"
+#include "ui/qt/qt_quit_on_signal.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>

@@ -1,4 +1,4 @@
-#include "ui/save_file.h"
+#include "ui/qt/qt_save_file.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -9,7 +9,9 @@
 #include <QWidget>
 #include <utility>
 
-#include "ui/qt_text.h"
+#include "ui/form.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_widget.h"
 
 namespace peruka {
 
@@ -72,6 +74,11 @@ SaveOutcome SaveToChosenFile(QWidget* parent, std::string_view caption, const Sa
   }
   name = FromQString(path);
   return SaveOutcome::kFailed;
+}
+
+SaveOutcome SaveToChosenFile(const TForm& owner, std::string_view caption, const SaveFileType& type,
+                             std::string_view bytes, std::string& name) {
+  return SaveToChosenFile(QtWidget(&owner), caption, type, bytes, name);
 }
 
 }  // namespace peruka

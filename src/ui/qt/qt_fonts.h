@@ -6,11 +6,9 @@
 #include <QFont>
 #include <string_view>
 
-namespace peruka {
+#include "ui/form_definition.h"
 
-// ＭＳ Ｐゴシック, in Shift-JIS: the default font, and the main window's.
-inline constexpr std::string_view kDefaultFontName =
-    "\x82\x6c\x82\x72\x20\x82\x6f\x83\x53\x83\x56\x83\x62\x83\x4e";
+namespace peruka {
 
 // The window layer's default font: kDefaultFontName, 9 points at the
 // screen's pixels per inch.

@@ -1,4 +1,4 @@
-#include "ui/virtual_keys.h"
+#include "ui/qt/qt_virtual_keys.h"
 
 namespace peruka {
 

@@ -1,4 +1,4 @@
-#include "app/graph_canvas.h"
+#include "app/qt/graph_canvas.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -14,7 +14,7 @@
 #include "numeric/locale_mark.h"
 #include "plot/svg_writer.h"
 #include "text/shift_jis.h"
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
 
 namespace peruka {
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/graph_view.h"
 #include "plot/graph_data.h"
 
 class QCheckBox;
@@ -17,11 +18,13 @@ namespace peruka {
 class GraphCanvas;
 struct SaveFileType;
 
-class GraphWindow : public QWidget {
+class GraphWindow : public QWidget, public GraphView {
  public:
   explicit GraphWindow(QWidget* owner);
 
-  void SetData(std::shared_ptr<const GraphData> graph);
+  void SetData(std::shared_ptr<const GraphData> graph) override;
+  bool Shown() const override { return isVisible(); }
+  void Present() override;
   // Puts the window next to another one on the same screen (see
   // PlaceNextToMainWindow), keeping clear of its title bar and of `result`
   // (in screen coordinates).

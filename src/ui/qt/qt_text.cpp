@@ -1,4 +1,4 @@
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
 
 #include "text/accelerator.h"
 #include "text/shift_jis.h"

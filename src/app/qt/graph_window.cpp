@@ -1,4 +1,4 @@
-#include "app/graph_window.h"
+#include "app/qt/graph_window.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -13,14 +13,16 @@
 #include <string>
 #include <utility>
 
-#include "app/graph_canvas.h"
+#include "app/qt/graph_canvas.h"
 #include "app/window_placement.h"
 #include "app/window_texts.h"
 #include "text/accelerator.h"
 #include "ui/event_guard.h"
+#include "ui/form.h"
 #include "ui/message_form.h"
-#include "ui/qt_text.h"
-#include "ui/save_file.h"
+#include "ui/qt/qt_save_file.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_widget.h"
 
 namespace peruka {
 
@@ -71,6 +73,19 @@ GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 void GraphWindow::SetData(std::shared_ptr<const GraphData> graph) { canvas_->SetData(std::move(graph)); }
+
+void GraphWindow::Present() {
+  show();
+  raise();
+  activateWindow();
+}
+
+std::unique_ptr<GraphView> CreateGraphView(TForm& mainWindow, const ScreenRect& result) {
+  QWidget* main = QtWidget(&mainWindow);
+  auto graph = std::make_unique<GraphWindow>(main);
+  graph->PlaceBeside(main, QRect(result.left, result.top, result.width, result.height));
+  return graph;
+}
 
 void GraphWindow::PlaceBeside(const QWidget* window, const QRect& result) {
   const QScreen* screen = window->screen();

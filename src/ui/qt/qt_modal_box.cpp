@@ -1,4 +1,4 @@
-#include "ui/modal_box.h"
+#include "ui/qt/qt_modal_box.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,5 +1,3 @@
-#include "ui/combo_box.h"
-
 #include <QAbstractItemDelegate>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -9,7 +7,9 @@
 #include <QStylePainter>
 #include <algorithm>
 
-#include "ui/qt_text.h"
+#include "ui/combo_box.h"
+#include "ui/qt/qt_text.h"
+#include "ui/qt/qt_widget.h"
 
 namespace peruka {
 
@@ -47,7 +47,7 @@ class OwnerDrawDelegate final : public QAbstractItemDelegate {
     if (!combo_) return;
     DrawComboItem(*painter, option.rect, index.data(Qt::DisplayRole).toString(), index.row(),
                   option.state & QStyle::State_Selected, option.state & QStyle::State_HasFocus,
-                  combo_->Combo());
+                  QtCombo(combo_));
   }
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
@@ -90,57 +90,57 @@ class ComboWidget final : public QComboBox {
 
 }  // namespace
 
-int TComboBoxStrings::Count() const { return combo_->Combo()->count(); }
+int TComboBoxStrings::Count() const { return QtCombo(combo_)->count(); }
 
 std::string TComboBoxStrings::Get(int index) const {
   if (index < 0 || index >= Count()) return std::string();
-  return FromQString(combo_->Combo()->itemText(index));
+  return FromQString(QtCombo(combo_)->itemText(index));
 }
 
 void TComboBoxStrings::Put(int index, std::string_view text) {
   if (index < 0 || index >= Count()) return;
-  combo_->Combo()->setItemText(index, ToQString(text));
+  QtCombo(combo_)->setItemText(index, ToQString(text));
 }
 
 void TComboBoxStrings::Insert(int index, std::string_view text) {
   if (index < 0 || index > Count()) return;
-  combo_->Combo()->insertItem(index, ToQString(text));
+  QtCombo(combo_)->insertItem(index, ToQString(text));
 }
 
-void TComboBoxStrings::Clear() { combo_->Combo()->clear(); }
+void TComboBoxStrings::Clear() { QtCombo(combo_)->clear(); }
 
 TComboBox::TComboBox(TComponent* owner)
-    : TWinControl(owner, new ComboWidget(this, ClientWidgetOf(owner))),
+    : TWinControl(owner, new NativeWidget(new ComboWidget(this, QtWidget(ClientNativeOf(owner))))),
       items_(std::make_unique<TComboBoxStrings>(this)) {
-  Combo()->setInsertPolicy(QComboBox::NoInsert);
-  Combo()->setMaxVisibleItems(dropDownCount_);
+  QtCombo(this)->setInsertPolicy(QComboBox::NoInsert);
+  QtCombo(this)->setMaxVisibleItems(dropDownCount_);
   SetStyle(csDropDown);
 }
 
 TComboBox::~TComboBox() {
-  if (auto* combo = dynamic_cast<ComboWidget*>(widget_.data())) {
+  if (auto* combo = dynamic_cast<ComboWidget*>(QtWidget(native_))) {
     combo->Detach();
     if (auto* delegate = dynamic_cast<OwnerDrawDelegate*>(combo->itemDelegate())) delegate->Detach();
   }
 }
 
-QComboBox* TComboBox::Combo() const { return static_cast<QComboBox*>(widget_.data()); }
+QComboBox* QtCombo(const TComboBox* combo) { return static_cast<QComboBox*>(QtWidget(combo)); }
 
-int TComboBox::ItemIndex() const { return Combo()->currentIndex(); }
+int TComboBox::ItemIndex() const { return QtCombo(this)->currentIndex(); }
 
 void TComboBox::SetItemIndex(int index) {
-  Combo()->setCurrentIndex(index >= 0 && index < Combo()->count() ? index : -1);
+  QtCombo(this)->setCurrentIndex(index >= 0 && index < QtCombo(this)->count() ? index : -1);
 }
 
 void TComboBox::SetStyle(TComboBoxStyle style) {
   style_ = style;
   const bool editable = style == csDropDown || style == csSimple;
-  Combo()->setEditable(editable);
+  QtCombo(this)->setEditable(editable);
   const bool ownerDraw = style == csOwnerDrawFixed || style == csOwnerDrawVariable;
-  if (ownerDraw && !dynamic_cast<OwnerDrawDelegate*>(Combo()->itemDelegate()))
-    Combo()->setItemDelegate(new OwnerDrawDelegate(this, Combo()));
+  if (ownerDraw && !dynamic_cast<OwnerDrawDelegate*>(QtCombo(this)->itemDelegate()))
+    QtCombo(this)->setItemDelegate(new OwnerDrawDelegate(this, QtCombo(this)));
   SetBounds(Left(), Top(), Width(), Height());
-  Combo()->update();
+  QtCombo(this)->update();
 }
 
 void TComboBox::SetItemHeight(int height) {
@@ -151,12 +151,12 @@ void TComboBox::SetItemHeight(int height) {
 
 void TComboBox::SetDropDownCount(int count) {
   dropDownCount_ = count;
-  Combo()->setMaxVisibleItems(std::max(count, 1));
+  QtCombo(this)->setMaxVisibleItems(std::max(count, 1));
 }
 
 int TComboBox::FixedHeight() const {
   if (style_ == csOwnerDrawFixed || style_ == csOwnerDrawVariable) return itemHeight_ + 6;
-  return QFontMetrics(Combo()->font()).height() + 8;
+  return QFontMetrics(QtCombo(this)->font()).height() + 8;
 }
 
 void TComboBox::SetBounds(int left, int top, int width, int) {

@@ -1,10 +1,10 @@
-#include "ui/fonts.h"
+#include "ui/qt/qt_fonts.h"
 
 #include <QFontMetrics>
 #include <QString>
 
 #include "ui/classes.h"
-#include "ui/qt_text.h"
+#include "ui/qt/qt_text.h"
 #include "ui/screen.h"
 
 namespace peruka {

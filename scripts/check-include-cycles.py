@@ -1,11 +1,18 @@
 #!/usr/bin/env python3
-"""Fails when the include graph of a source tree has a cycle, or when a file
-in it is longer than the line limit.
+"""Fails when the include graph of a source tree has a cycle, when a file in
+it is longer than the line limit, or when a platform's headers are included
+outside the window layer's backend folders.
 
 A header and its source file (name.h and name.cpp in one folder) count as one
 unit; an edge runs from a unit to every unit it names in an #include "..."
 line. Paths in quotes are taken relative to the tree's root, then to the
 including file's folder; includes that name no file of the tree are ignored.
+
+Platform headers (Qt's, windows.h and the other Win32 headers) belong in
+folders named qt/ or win32/: no header elsewhere includes one, and no file
+of ui/ or app/ elsewhere does (the window layer's neutral half and the
+application speak only the layer). Sources of the core that meet the system
+(name_windows.cpp beside name.cpp) may include them.
 
 Usage: check-include-cycles.py SRC_DIR [--max-lines N]
 """
@@ -16,6 +23,29 @@ import sys
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc")
+SYSTEM_INCLUDE = re.compile(r'^\s*#\s*include\s*<([^>]+)>', re.MULTILINE)
+WIN32_HEADERS = {"windows.h", "winuser.h", "wingdi.h", "commctrl.h", "commdlg.h", "shellapi.h", "shlobj.h",
+                 "gdiplus.h", "imm.h", "ole2.h", "objbase.h", "windowsx.h", "winbase.h", "winnls.h"}
+BACKEND_FOLDERS = {"qt", "win32"}
+LAYER_FOLDERS = {"ui", "app"}
+
+
+def is_platform_header(name):
+    return name.lower() in WIN32_HEADERS or name.startswith(("Qt", "qt")) or re.match(r"Q[A-Z]", name) is not None
+
+
+def platform_include_faults(files):
+    faults = []
+    for path, text in sorted(files.items()):
+        parts = path.split(os.sep)
+        if BACKEND_FOLDERS & set(parts[:-1]):
+            continue
+        if not (path.endswith((".h", ".hpp")) or parts[0] in LAYER_FOLDERS):
+            continue
+        for name in SYSTEM_INCLUDE.findall(text):
+            if is_platform_header(name):
+                faults.append(f"{path}: includes <{name}> outside a backend folder")
+    return faults
 
 
 def unit_of(path):
@@ -84,6 +114,9 @@ def main():
     if cycle:
         print("include cycle: " + " -> ".join(cycle), file=sys.stderr)
         ok = False
+    for fault in platform_include_faults(files):
+        print(fault, file=sys.stderr)
+        ok = False
     for path, text in sorted(files.items()):
         lines = text.count("\n") + (0 if text.endswith("\n") or not text else 1)
         if lines > args.max_lines:
@@ -91,7 +124,7 @@ def main():
             ok = False
     if ok:
         print(f"{len(files)} files, {len({unit_of(p) for p in files})} units: no include cycle, "
-              f"none over {args.max_lines} lines")
+              f"none over {args.max_lines} lines, no platform header outside a backend folder")
     return 0 if ok else 1
 
 

@@ -10,11 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/window_texts.h"
+#include "app/graph_texts.h"
 #include "numeric/locale_mark.h"
 #include "plot/svg_writer.h"
-#include "text/shift_jis.h"
-#include "ui/qt/qt_text.h"
 
 namespace peruka {
 
@@ -49,24 +47,6 @@ class QtTextMetrics final : public TextMetrics {
  private:
   QFont font_;
 };
-
-// The heading in three parts: before the exponent of R², the exponent, after it.
-GraphTexts TextsOf(const GraphData& data) {
-  QString lead = ToQString(TextOf(WindowText::GraphDegreeLead)) + QString::number(data.fit.degree) +
-                 ToQString(TextOf(WindowText::GraphDegreeTail));
-  QString exponent;
-  QString tail;
-  if (data.rSquared) {
-    lead += QStringLiteral("  R");
-    exponent = QStringLiteral("2");
-    QString value = QString::number(*data.rSquared, 'f', 6);
-    value.replace(u'.', QChar::fromLatin1(LocaleDecimalMark()));
-    tail = QStringLiteral(" = ") + value;
-  }
-  const QString heading = lead + (exponent.isEmpty() ? QString() : QString(QChar(0x00B2))) + tail;
-  return GraphTexts{ShiftJisToUtf8(TextOf(WindowText::GraphTitle)), heading.toStdString(), lead.toStdString(),
-                    exponent.toStdString(), tail.toStdString()};
-}
 
 QColor ColorOf(Rgb rgb) { return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb)); }
 
@@ -168,12 +148,12 @@ void GraphCanvas::SetResidualsShown(bool shown) {
 
 QString GraphCanvas::Heading() const {
   if (!data_) return {};
-  return QString::fromStdString(TextsOf(*data_).heading);
+  return QString::fromStdString(GraphTextsOf(*data_, LocaleDecimalMark()).heading);
 }
 
 GraphPicture GraphCanvas::LayOut(QSize size) const {
   const QFont font = PixelFont(this->font());
-  const GraphTexts texts = data_ ? TextsOf(*data_) : GraphTexts{};
+  const GraphTexts texts = data_ ? GraphTextsOf(*data_, LocaleDecimalMark()) : GraphTexts{};
   GraphPicture picture = DrawGraph(data_.get(), size.width(), size.height(), residuals_, texts,
                                    QtTextMetrics(font), font.pixelSize(), LocaleDecimalMark());
   picture.drawing.fontFamily = QFontInfo(font).family().toStdString();

@@ -1,0 +1,15 @@
+// The Win32 backend's window of a control, and the window handles behind the
+// layer's controls for the Win32 code around them (the graph window, tests).
+#pragma once
+
+#include "ui/control.h"
+
+struct HWND__;
+
+namespace peruka {
+
+// The system window of a control (a label, which has none, gives its
+// parent's). Defined with the backend's NativeWidget in win32/.
+HWND__* Win32Window(const TControl* control);
+
+}  // namespace peruka

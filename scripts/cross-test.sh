@@ -32,6 +32,14 @@ start_wine() {
     wineserver -w
     echo "cross-test: wine's first start in $WINEPREFIX took $((SECONDS - start)) s"
   fi
+  # The Japanese font names resolve to the IPA fonts, as on Linux (regedit
+  # reads its files as UTF-16).
+  local fonts="$WINEPREFIX/wine-fonts.reg"
+  if [ ! -f "$fonts" ]; then
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE cmake/toolchains/wine-fonts.reg; } >"$fonts"
+    wine regedit /S "$(winepath -w "$fonts")" >/dev/null 2>&1
+    wineserver -w
+  fi
 }
 
 stop_wine() {

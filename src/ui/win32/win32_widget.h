@@ -11,5 +11,8 @@ namespace peruka {
 // The system window of a control (a label, which has none, gives its
 // parent's). Defined with the backend's NativeWidget in win32/.
 HWND__* Win32Window(const TControl* control);
+// The control a system window belongs to (a form for its top-level window),
+// or null.
+TControl* ControlOfWindow(HWND__* window);
 
 }  // namespace peruka

@@ -1,0 +1,168 @@
+// The shared main window tests' glue for the Windows backend: the window
+// layer started once for the test program, keys and clicks as the messages
+// the system would post, and the boxes caught as they are activated (a CBT
+// hook), read back through their windows and closed by their OK button.
+#include <windows.h>
+
+#include <set>
+
+#include "numeric/locale_mark.h"
+#include "ui/message_box.h"
+#include "ui/message_form.h"
+#include "ui/win32/win32_text.h"
+#include "ui/win32/win32_widget.h"
+#include "ui/window_layer.h"
+#include "window_driver.h"
+
+namespace peruka::testing {
+namespace {
+
+class WindowLayerEnvironment final : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    LoadLocaleSettings();
+    InstallRuntimeMessageBox();
+    layer_ = std::make_unique<WindowLayer>(0, nullptr);
+  }
+  void TearDown() override { layer_.reset(); }
+
+ private:
+  std::unique_ptr<WindowLayer> layer_;
+};
+
+[[maybe_unused]] const ::testing::Environment* const kWindowLayer =
+    ::testing::AddGlobalTestEnvironment(new WindowLayerEnvironment);
+
+std::string TextOf(HWND window) {
+  const int length = ::GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), length + 1)));
+  return FromWide(text);
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  ::GetClassNameW(window, name, 64);
+  return name;
+}
+
+void Pump() {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+}
+
+void PostKey(HWND target, WORD key, wchar_t character) {
+  const UINT scan = ::MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+  ::PostMessageW(target, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
+  if (character) ::PostMessageW(target, WM_CHAR, character, static_cast<LPARAM>(1 | (scan << 16)));
+  ::PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(1 | (scan << 16) | (3u << 30)));
+}
+
+class Win32WindowDriver;
+Win32WindowDriver* watching = nullptr;
+
+class Win32WindowDriver final : public WindowDriver {
+ public:
+  Win32WindowDriver() {
+    watching = this;
+    hook_ = ::SetWindowsHookExW(WH_CBT, &Win32WindowDriver::Hook, nullptr, ::GetCurrentThreadId());
+  }
+  ~Win32WindowDriver() override {
+    ::UnhookWindowsHookEx(hook_);
+    watching = nullptr;
+    delete Application;
+    Application = new TApplication(nullptr);
+    MainForm = nullptr;
+    Pump();
+  }
+
+  TMainForm& StartMainWindow() override {
+    delete Application;
+    Application = new TApplication(nullptr);
+    Application->Initialize();
+    Application->SetTitle(kApplicationTitle);
+    Application->CreateForm(MainForm);
+    MainForm->Show();
+    ::SetForegroundWindow(Win32Window(MainForm));
+    ::SetActiveWindow(Win32Window(MainForm));
+    Pump();
+    return *MainForm;
+  }
+
+  std::vector<ShownBox> TakeBoxes() override { return std::exchange(boxes_, {}); }
+
+  void TypeAndEnter(TMemo& box, std::string_view text) override {
+    const HWND edit = Win32Window(&box);
+    ::SetFocus(edit);
+    for (const wchar_t c : ToWide(text)) PostKey(edit, static_cast<WORD>(::VkKeyScanW(c) & 0xFF), c);
+    PostKey(edit, VK_RETURN, L'\r');
+    Pump();
+  }
+
+  void PressEnterInFocus() override {
+    PostKey(::GetFocus(), VK_RETURN, L'\r');
+    Pump();
+  }
+
+  void Click(TButton& button) override {
+    ::SendMessageW(Win32Window(&button), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  void ProcessEvents() override { Pump(); }
+
+  const TControl* FocusedControl() const override { return ControlOfWindow(::GetFocus()); }
+  bool IsActive(const TForm& form) const override { return ::GetActiveWindow() == Win32Window(&form); }
+  bool IsEnabled(const TForm& form) const override { return ::IsWindowEnabled(Win32Window(&form)) != 0; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && watching) watching->Activated(reinterpret_cast<HWND>(wParam));
+    if (code == HCBT_DESTROYWND && watching) watching->seen_.erase(reinterpret_cast<HWND>(wParam));
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+
+  // A box is recorded once, when it first becomes active, and closed by its
+  // OK button once its own loop runs.
+  void Activated(HWND window) {
+    if (seen_.count(window)) return;
+    ShownBox box;
+    HWND ok = nullptr;
+    if (ClassOf(window) == L"#32770") {
+      box.kind = ShownBox::kMessageBox;
+      box.text = TextOf(::GetDlgItem(window, 0xFFFF));
+      ok = ::GetDlgItem(window, IDOK);
+      for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == L"Button" && ::IsWindowVisible(child)) ++box.buttons;
+        if (ClassOf(child) == L"Static" && (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+          box.stopIcon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0)) ==
+                         ::LoadIconW(nullptr, IDI_HAND);
+      }
+    } else if (auto* notice = dynamic_cast<TMessageForm*>(ControlOfWindow(window))) {
+      box.kind = ShownBox::kNotice;
+      box.text = notice->Message->Caption();
+      ok = Win32Window(notice->OK);
+      for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (ClassOf(child) == L"Button" && ::IsWindowVisible(child)) ++box.buttons;
+    } else {
+      return;
+    }
+    box.title = TextOf(window);
+    seen_.insert(window);
+    boxes_.push_back(box);
+    if (ok) ::PostMessageW(ok, BM_CLICK, 0, 0);
+  }
+
+  HHOOK hook_ = nullptr;
+  std::set<HWND> seen_;
+  std::vector<ShownBox> boxes_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowDriver> MakeWindowDriver() { return std::make_unique<Win32WindowDriver>(); }
+
+}  // namespace peruka::testing

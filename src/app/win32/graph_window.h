@@ -1,0 +1,71 @@
+// The graph window (グラフ) on Windows: the graph of the last successful
+// calculation, with an option for the residuals, saving as PNG or SVG
+// through the save dialog, and copying as an image. Its controls answer
+// their "&" keys with Alt, Tab moves between them, and Escape closes the
+// window. It is owned by the main window and hidden, not destroyed, when
+// closed.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "app/graph_view.h"
+#include "app/win32/graph_canvas.h"
+
+struct HWND__;
+struct HFONT__;
+
+namespace peruka {
+
+struct SaveFileType;
+
+class GraphWindow final : public GraphView {
+ public:
+  explicit GraphWindow(TForm& owner);
+  ~GraphWindow() override;
+  GraphWindow(const GraphWindow&) = delete;
+  GraphWindow& operator=(const GraphWindow&) = delete;
+
+  void SetData(std::shared_ptr<const GraphData> graph) override;
+  bool Shown() const override;
+  void Present() override;
+  // Puts the window next to the main window (see PlaceNextToMainWindow),
+  // keeping clear of its title bar and of `result` (screen coordinates).
+  void PlaceBeside(const ScreenRect& result);
+
+  HWND__* Handle() const { return window_; }
+  GraphCanvas& Canvas() const { return *canvas_; }
+  HWND__* ResidualsOption() const { return residuals_; }
+  HWND__* SavePngButton() const { return savePng_; }
+  HWND__* SaveSvgButton() const { return saveSvg_; }
+  HWND__* CopyImageButton() const { return copyImage_; }
+
+  // The buttons' commands: the graph at the canvas's size. A file that
+  // cannot be written gives the notice naming it.
+  void SavePng();
+  void SaveSvg();
+  void CopyImage();
+
+ private:
+  friend struct GraphWindowProcedure;  // the window's messages
+
+  void CreateControls();
+  void LayOutControls(int clientWidth, int clientHeight);
+  // The client size the controls need at least and would like.
+  void ClientSizes(int& minimumWidth, int& minimumHeight, int& preferredWidth, int& preferredHeight) const;
+  void Command(int id);
+  void Save(std::string_view caption, const SaveFileType& type, std::string_view bytes);
+
+  TForm& owner_;
+  HWND__* window_ = nullptr;
+  HFONT__* font_ = nullptr;
+  std::unique_ptr<GraphCanvas> canvas_;
+  HWND__* residuals_ = nullptr;
+  HWND__* savePng_ = nullptr;
+  HWND__* saveSvg_ = nullptr;
+  HWND__* copyImage_ = nullptr;
+  HWND__* lastFocus_ = nullptr;  // the control to focus again on activation
+  int pixelsPerInch_ = 96;
+};
+
+}  // namespace peruka

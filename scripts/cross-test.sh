@@ -8,6 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
+# shellcheck source=scripts/wine-prefix.sh
+. scripts/wine-prefix.sh
 what=${1:-all}
 
 # Wine in the build folder's own prefix (the one the toolchain file names),
@@ -16,7 +18,7 @@ what=${1:-all}
 xvfb_pid=
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 start_wine() {
-  export WINEPREFIX="$PWD/build/$1/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEPREFIX="$PWD/build/$1/wine"
   unset DISPLAY WAYLAND_DISPLAY
   local displayfile
   displayfile=$(mktemp)
@@ -26,20 +28,7 @@ start_wine() {
   # The emulator (cmake/toolchains/wine-run.sh) gives it to the programs.
   [ -s "$displayfile" ] && export PERUKA_WINE_DISPLAY=":$(head -n 1 "$displayfile")"
   rm -f "$displayfile"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    local start=$SECONDS
-    wineboot --init >/dev/null 2>&1
-    wineserver -w
-    echo "cross-test: wine's first start in $WINEPREFIX took $((SECONDS - start)) s"
-  fi
-  # The Japanese font names resolve to the IPA fonts, as on Linux (regedit
-  # reads its files as UTF-16).
-  local fonts="$WINEPREFIX/wine-fonts.reg"
-  if [ ! -f "$fonts" ]; then
-    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE cmake/toolchains/wine-fonts.reg; } >"$fonts"
-    wine regedit /S "$(winepath -w "$fonts")" >/dev/null 2>&1
-    wineserver -w
-  fi
+  prepare_wine_prefix
 }
 
 stop_wine() {

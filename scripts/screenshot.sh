@@ -6,6 +6,9 @@
 # windows side by side.
 #
 # Usage: scripts/screenshot.sh [peruka-binary] [output.png] [graph-output.png]
+# A Windows program (peruka.exe, from the windows preset) runs under wine, in
+# the build folder's prefix: scripts/screenshot.sh build/windows/src/app/peruka.exe
+# docs/screenshot-windows.png
 # Needs: xvfb, xdotool, imagemagick (scripts/install-deps.sh installs them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,6 +29,7 @@ xvfb_pid=$!
 app_pid=
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  case $binary in *.exe) wineserver -k 2>/dev/null || true ;; esac
   kill "$xvfb_pid" 2>/dev/null || true
   rm -f "$displayfile"
 }
@@ -36,12 +40,21 @@ for _ in $(seq 200); do [ -s "$displayfile" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$displayfile")"
 
 export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
-"$binary" &
+case $binary in
+  *.exe)
+    # shellcheck source=scripts/wine-prefix.sh
+    . scripts/wine-prefix.sh
+    export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$binary")/../.." && pwd)/wine}
+    prepare_wine_prefix
+    wine "$binary" &
+    ;;
+  *) "$binary" & ;;
+esac
 app_pid=$!
 
 window=
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^ペルカ$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+for _ in $(seq 300); do
+  window=$(xdotool search --onlyvisible --name '^ペルカ$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.1
 done
 [ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }

@@ -1,0 +1,19 @@
+# Sourced by the scripts that run the Windows programs under wine.
+# prepare_wine_prefix: makes $WINEPREFIX ready once (wine's first start, which
+# takes 20-30 s) and lets the Japanese font names resolve to the IPA fonts, as
+# on Linux (regedit reads its files as UTF-16).
+prepare_wine_prefix() {
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    local start=$SECONDS
+    wineboot --init >/dev/null 2>&1
+    wineserver -w
+    echo "wine's first start in $WINEPREFIX took $((SECONDS - start)) s"
+  fi
+  local fonts="$WINEPREFIX/wine-fonts.reg"
+  if [ ! -f "$fonts" ]; then
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$(dirname "${BASH_SOURCE[0]}")/../cmake/toolchains/wine-fonts.reg"; } >"$fonts"
+    wine regedit /S "$(winepath -w "$fonts")" >/dev/null 2>&1
+    wineserver -w
+  fi
+}

@@ -4,6 +4,7 @@
 // windows.h first: GDI+ builds on its types.
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -66,6 +67,28 @@ class Pen {
   gp::GpPen* pen_ = nullptr;
 };
 
+// A horizontal or vertical stroke as the rectangle it covers (false for any
+// other): filled, it lands on the same pixels with every GDI+, where a pen's
+// unsmoothed line is rounded differently by different implementations.
+bool AxisStroke(const DrawingPoint& a, const DrawingPoint& b, double width, LineCap cap, gp::RectF& covered) {
+  if (cap == LineCap::kRound) return false;
+  const double half = width / 2;
+  const double beyond = cap == LineCap::kSquare ? half : 0.0;
+  if (a.y == b.y) {
+    const double left = std::min(a.x, b.x) - beyond;
+    const double right = std::max(a.x, b.x) + beyond;
+    covered = RectOf({left, a.y - half, right - left, width});
+    return true;
+  }
+  if (a.x == b.x) {
+    const double top = std::min(a.y, b.y) - beyond;
+    const double bottom = std::max(a.y, b.y) + beyond;
+    covered = RectOf({a.x - half, top, width, bottom - top});
+    return true;
+  }
+  return false;
+}
+
 void Smooth(gp::GpGraphics* graphics, bool on) {
   flat::GdipSetSmoothingMode(graphics, on ? gp::SmoothingModeAntiAlias : gp::SmoothingModeNone);
 }
@@ -100,12 +123,12 @@ std::wstring WideFromUtf8(std::string_view utf8) {
   return wide;
 }
 
-GdiplusFont::GdiplusFont(std::wstring_view family) {
-  const std::wstring name(family);
-  if (name.empty() || flat::GdipCreateFontFamilyFromName(name.c_str(), nullptr, &family_) != gp::Ok) {
+GdiplusFont::GdiplusFont(const std::vector<std::wstring>& families) {
+  for (const std::wstring& name : families) {
+    if (flat::GdipCreateFontFamilyFromName(name.c_str(), nullptr, &family_) == gp::Ok) break;
     family_ = nullptr;
-    if (flat::GdipGetGenericFontFamilySansSerif(&family_) != gp::Ok) family_ = nullptr;
   }
+  if (!family_ && flat::GdipGetGenericFontFamilySansSerif(&family_) != gp::Ok) family_ = nullptr;
   gp::GpStringFormat* typographic = nullptr;
   if (flat::GdipStringFormatGetGenericTypographic(&typographic) == gp::Ok &&
       flat::GdipCloneStringFormat(typographic, &format_) == gp::Ok)
@@ -186,16 +209,33 @@ void PaintDrawing(gp::GpGraphics* graphics, const Drawing& drawing, const Gdiplu
             flat::GdipFillRectangle(graphics, Brush(primitive.color).get(), r.X, r.Y, r.Width, r.Height);
           } else if constexpr (std::is_same_v<Item, LineSegments>) {
             Smooth(graphics, false);
+            const Brush brush(primitive.color);
             const gp::LineCap cap = CapOf(primitive.cap);
             const Pen pen(primitive.color, primitive.width, cap, gp::LineJoinMiter);
-            for (std::size_t i = 0; i + 1 < primitive.ends.size(); i += 2)
-              flat::GdipDrawLine(graphics, pen.get(), R(primitive.ends[i].x), R(primitive.ends[i].y),
-                                 R(primitive.ends[i + 1].x), R(primitive.ends[i + 1].y));
+            for (std::size_t i = 0; i + 1 < primitive.ends.size(); i += 2) {
+              const DrawingPoint& a = primitive.ends[i];
+              const DrawingPoint& b = primitive.ends[i + 1];
+              gp::RectF covered;
+              if (AxisStroke(a, b, primitive.width, primitive.cap, covered))
+                flat::GdipFillRectangle(graphics, brush.get(), covered.X, covered.Y, covered.Width,
+                                        covered.Height);
+              else
+                flat::GdipDrawLine(graphics, pen.get(), R(a.x), R(a.y), R(b.x), R(b.y));
+            }
           } else if constexpr (std::is_same_v<Item, StrokedRect>) {
             Smooth(graphics, false);
-            const Pen pen(primitive.color, primitive.width, gp::LineCapFlat, gp::LineJoinMiter);
-            const gp::RectF r = RectOf(primitive.rect);
-            flat::GdipDrawRectangle(graphics, pen.get(), r.X, r.Y, r.Width, r.Height);
+            const Brush brush(primitive.color);
+            const DrawingRect& r = primitive.rect;
+            const double w = primitive.width;
+            const double h = w / 2;
+            // The four edges, each centred on the rectangle's edge.
+            const gp::RectF edges[4] = {
+                RectOf({r.left - h, r.top - h, r.width + w, w}),
+                RectOf({r.left - h, r.top + r.height - h, r.width + w, w}),
+                RectOf({r.left - h, r.top + h, w, r.height - w}),
+                RectOf({r.left + r.width - h, r.top + h, w, r.height - w}),
+            };
+            flat::GdipFillRectangles(graphics, brush.get(), edges, 4);
           } else if constexpr (std::is_same_v<Item, SmoothPolyline>) {
             if (primitive.points.size() < 2) return;
             std::vector<gp::PointF> points;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "plot/drawing.h"
 
@@ -39,8 +40,9 @@ class GdiplusSession {
 // height), measured as PaintDrawing draws it.
 class GdiplusFont final : public TextMetrics {
  public:
-  // The named family, else the system's sans-serif one.
-  explicit GdiplusFont(std::wstring_view family);
+  // The first of the named families that the system has, else its
+  // sans-serif one.
+  explicit GdiplusFont(const std::vector<std::wstring>& families);
   ~GdiplusFont() override;
   GdiplusFont(const GdiplusFont&) = delete;
   GdiplusFont& operator=(const GdiplusFont&) = delete;

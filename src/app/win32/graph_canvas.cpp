@@ -51,7 +51,8 @@ struct CanvasProcedure {
 };
 
 GraphCanvas::GraphCanvas(HWND parent)
-    : font_(ToWide(kDefaultFontName)), pixelSize_(MulDiv(9, Screen ? Screen->PixelsPerInch() : 96, 72)) {
+    : font_({ToWide(kDefaultFontName), L"Yu Gothic UI", L"Meiryo UI", L"MS UI Gothic"}),
+      pixelSize_(MulDiv(9, Screen ? Screen->PixelsPerInch() : 96, 72)) {
   static const bool registered = [] {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;

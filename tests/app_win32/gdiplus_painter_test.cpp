@@ -177,5 +177,27 @@ TEST_F(GdiplusPainterTest, EncodesAPngAndABottomUpDib) {
   EXPECT_EQ(pixel(15, 4), kGreen);
 }
 
+// The copy command's clipboard: the DIB as made, and the other bitmap forms
+// the system offers from it.
+TEST_F(GdiplusPainterTest, PutsTheDibOnTheClipboard) {
+  const GdiplusBitmap bitmap = RenderDrawing(GridDrawing(), font_);
+  ASSERT_TRUE(bitmap);
+  ASSERT_TRUE(PutBitmapOnClipboard(nullptr, bitmap.get()));
+  ASSERT_TRUE(::OpenClipboard(nullptr));
+  std::string held;
+  if (HANDLE data = ::GetClipboardData(CF_DIB)) {
+    if (const void* bytes = ::GlobalLock(data)) {
+      held.assign(static_cast<const char*>(bytes), ::GlobalSize(data));
+      ::GlobalUnlock(data);
+    }
+  }
+  const bool bitmapOffered = ::IsClipboardFormatAvailable(CF_BITMAP);
+  ::CloseClipboard();
+  const std::string dib = DibOf(bitmap.get());
+  ASSERT_GE(held.size(), dib.size());
+  EXPECT_EQ(held.substr(0, dib.size()), dib);
+  EXPECT_TRUE(bitmapOffered);
+}
+
 }  // namespace
 }  // namespace peruka

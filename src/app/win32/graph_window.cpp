@@ -123,10 +123,10 @@ GraphWindow::GraphWindow(TForm& owner)
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Win32Window(&owner),
                               nullptr, instance, this);
   if (!window_) return;
-  // The program's icon (resource 1) in both sizes the title bar and the task switcher use.
+  // The program's icon resource, in both sizes the title bar and the task switcher use.
   for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
     const int size = ::GetSystemMetrics(metric);
-    if (HANDLE icon = ::LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED))
+    if (HANDLE icon = ::LoadImageW(instance, L"MAINICON", IMAGE_ICON, size, size, LR_SHARED))
       ::SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
   }
   CreateControls();

@@ -16,6 +16,8 @@ namespace peruka {
 class Win32EditLines final : public EditLines {
  public:
   explicit Win32EditLines(HWND__* edit) : edit_(edit) {}
+  // The control's new window, after a memo rebuilt it with another style.
+  void SetWindow(HWND__* edit) { edit_ = edit; }
 
   int LineCount() const override;
   int LineIndex(int line) const override;

@@ -149,10 +149,14 @@ int TComboBox::FixedHeight() const {
 
 void TComboBox::SetBounds(int left, int top, int width, int) {
   // The window's height is the opened control's: the closed height and the
-  // list of min(max(items, 1), DropDownCount) items under it.
+  // list of min(max(items, 1), DropDownCount) items under it (version 5 of
+  // the common controls, and the system's own combo box).
   const int listItemHeight = static_cast<int>(::SendMessageW(native_->window, CB_GETITEMHEIGHT, 0, 0));
   const int shown = std::min(std::max(peruka::Count(native_->window), 1), std::max(dropDownCount_, 1));
   TControl::SetBounds(left, top, width, FixedHeight() + shown * std::max(listItemHeight, 1) + 2);
+  // Version 6 of the common controls sizes the opened list by its count of
+  // visible items instead.
+  ::SendMessageW(native_->window, CB_SETMINVISIBLE, static_cast<WPARAM>(std::max(dropDownCount_, 1)), 0);
 }
 
 bool MeasureListItem(MEASUREITEMSTRUCT& item) {

@@ -2,13 +2,17 @@
 // layer started once for the test program, keys and clicks as the messages
 // the system would post, and the boxes caught as they are activated (a CBT
 // hook), read back through their windows and closed by their OK button.
-#include <windows.h>
+#include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 #include "numeric/locale_mark.h"
+#include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/message_form.h"
+#include "ui/win32/win32_api.h"
+#include "ui/win32/win32_message_pump.h"
 #include "ui/win32/win32_text.h"
 #include "ui/win32/win32_widget.h"
 #include "ui/window_layer.h"
@@ -46,19 +50,21 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
+// The messages that are due, handled as the program's own loops handle them.
 void Pump() {
   MSG message;
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-  }
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) HandleMessage(message);
 }
 
-void PostKey(HWND target, WORD key, wchar_t character) {
+// A key pressed and released as the system delivers it: the loop's
+// translation makes the character of the press, which (being posted) comes
+// before the next key's messages.
+void PostKey(HWND target, WORD key) {
   const UINT scan = ::MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
   ::PostMessageW(target, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
-  if (character) ::PostMessageW(target, WM_CHAR, character, static_cast<LPARAM>(1 | (scan << 16)));
+  Pump();
   ::PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(1 | (scan << 16) | (3u << 30)));
+  Pump();
 }
 
 class Win32WindowDriver;
@@ -69,9 +75,12 @@ class Win32WindowDriver final : public WindowDriver {
   Win32WindowDriver() {
     watching = this;
     hook_ = ::SetWindowsHookExW(WH_CBT, &Win32WindowDriver::Hook, nullptr, ::GetCurrentThreadId());
+    dialogHook_ = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &Win32WindowDriver::DialogHook, nullptr,
+                                      ::GetCurrentThreadId());
   }
   ~Win32WindowDriver() override {
     ::UnhookWindowsHookEx(hook_);
+    ::UnhookWindowsHookEx(dialogHook_);
     watching = nullptr;
     delete Application;
     Application = new TApplication(nullptr);
@@ -97,13 +106,13 @@ class Win32WindowDriver final : public WindowDriver {
   void TypeAndEnter(TMemo& box, std::string_view text) override {
     const HWND edit = Win32Window(&box);
     ::SetFocus(edit);
-    for (const wchar_t c : ToWide(text)) PostKey(edit, static_cast<WORD>(::VkKeyScanW(c) & 0xFF), c);
-    PostKey(edit, VK_RETURN, L'\r');
+    for (const wchar_t c : ToWide(text)) PostKey(edit, static_cast<WORD>(::VkKeyScanW(c) & 0xFF));
+    PostKey(edit, VK_RETURN);
     Pump();
   }
 
   void PressEnterInFocus() override {
-    PostKey(::GetFocus(), VK_RETURN, L'\r');
+    PostKey(::GetFocus(), VK_RETURN);
     Pump();
   }
 
@@ -120,33 +129,46 @@ class Win32WindowDriver final : public WindowDriver {
 
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && watching) watching->Activated(reinterpret_cast<HWND>(wParam));
-    if (code == HCBT_DESTROYWND && watching) watching->seen_.erase(reinterpret_cast<HWND>(wParam));
+    // A system box may be activated while it is being set up: it is taken
+    // from the dialog hook.
+    const auto window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && watching && ClassOf(window) != L"#32770") watching->Activated(window);
+    if (code == HCBT_DESTROYWND && watching) watching->seen_.erase(window);
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
   }
 
-  // A box is recorded once, when it first becomes active, and closed by its
-  // OK button once its own loop runs.
+  // A system box is complete once its dialog procedure has set it up.
+  static LRESULT CALLBACK DialogHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && watching && call->message == WM_INITDIALOG) watching->Activated(call->hwnd);
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+
+  // A box is recorded once, when it first becomes active (a system box: once
+  // it is set up), and closed by its OK button once its own loop runs.
   void Activated(HWND window) {
     if (seen_.count(window)) return;
     ShownBox box;
     HWND ok = nullptr;
     if (ClassOf(window) == L"#32770") {
       box.kind = ShownBox::kMessageBox;
-      box.text = TextOf(::GetDlgItem(window, 0xFFFF));
       ok = ::GetDlgItem(window, IDOK);
       for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (ClassOf(child) == L"Button" && ::IsWindowVisible(child)) ++box.buttons;
-        if (ClassOf(child) == L"Static" && (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        if (ClassOf(child) == L"Button" && (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) ++box.buttons;
+        if (ClassOf(child) != L"Static") continue;
+        if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
           box.stopIcon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0)) ==
                          ::LoadIconW(nullptr, IDI_HAND);
+        } else if (box.text.empty()) {
+          box.text = TextOf(child);
+        }
       }
     } else if (auto* notice = dynamic_cast<TMessageForm*>(ControlOfWindow(window))) {
       box.kind = ShownBox::kNotice;
       box.text = notice->Message->Caption();
       ok = Win32Window(notice->OK);
       for (HWND child = ::GetWindow(window, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (ClassOf(child) == L"Button" && ::IsWindowVisible(child)) ++box.buttons;
+        if (ClassOf(child) == L"Button" && (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) ++box.buttons;
     } else {
       return;
     }
@@ -157,6 +179,7 @@ class Win32WindowDriver final : public WindowDriver {
   }
 
   HHOOK hook_ = nullptr;
+  HHOOK dialogHook_ = nullptr;
   std::set<HWND> seen_;
   std::vector<ShownBox> boxes_;
 };

@@ -2,8 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 namespace peruka {
 
@@ -63,15 +61,6 @@ Extended ReportMathError(MathErrorKind kind, const char* functionName, Extended 
   std::string text = std::string(functionName) + ": " + KindName(kind) + " error";
   ShowRuntimeMessage(text);
   return record.returnValue;
-}
-
-std::string ExecutableFileName() {
-  static const std::string name = [] {
-    std::error_code error;
-    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("peruka") : path.filename().string();
-  }();
-  return name;
 }
 
 void ShowRuntimeMessage(std::string_view text) {

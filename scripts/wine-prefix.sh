@@ -10,10 +10,14 @@ prepare_wine_prefix() {
     wineserver -w
     echo "wine's first start in $WINEPREFIX took $((SECONDS - start)) s"
   fi
-  local fonts="$WINEPREFIX/wine-fonts.reg"
-  if [ ! -f "$fonts" ]; then
-    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$(dirname "${BASH_SOURCE[0]}")/../cmake/toolchains/wine-fonts.reg"; } >"$fonts"
+  # Applied again whenever the settings changed.
+  local fonts="$WINEPREFIX/wine-fonts.reg" wanted
+  wanted=$(mktemp)
+  { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE "$(dirname "${BASH_SOURCE[0]}")/../cmake/toolchains/wine-fonts.reg"; } >"$wanted"
+  if ! cmp -s "$wanted" "$fonts"; then
+    mv "$wanted" "$fonts"
     wine regedit /S "$(winepath -w "$fonts")" >/dev/null 2>&1
     wineserver -w
   fi
+  rm -f "$wanted"
 }

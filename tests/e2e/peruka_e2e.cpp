@@ -57,18 +57,6 @@ void Press(WORD key) {
   Wait(30);
 }
 
-// Ctrl+Shift+C: the result's copy command, anywhere in the main window.
-void CopyResult(HWND main) {
-  ::SetForegroundWindow(main);
-  Wait(100);
-  SendKey(VK_CONTROL, false);
-  SendKey(VK_SHIFT, false);
-  Press('C');
-  SendKey(VK_SHIFT, true);
-  SendKey(VK_CONTROL, true);
-  Wait(200);
-}
-
 void Type(const std::wstring& text) {
   for (const wchar_t c : text) Press(static_cast<WORD>(::VkKeyScanW(c) & 0xFF));
 }
@@ -108,6 +96,13 @@ class Peruka {
   }
 
   HWND Main() const { return main_; }
+  // Waits until the main window takes input again (a box's end can take
+  // seconds under wine) and the program waits for input.
+  void WaitUntilReady() const {
+    for (int i = 0; i < 300 && !::IsWindowEnabled(main_); ++i) Wait(50);
+    ::WaitForInputIdle(process_.hProcess, 10000);
+    Wait(100);
+  }
   DWORD ExitCode(int waitMilliseconds) const {
     ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(waitMilliseconds));
     DWORD code = STILL_ACTIVE;
@@ -179,7 +174,7 @@ bool CloseNextBox(const Peruka& peruka, const wchar_t* className, Box& box) {
   ::SetForegroundWindow(window);
   Wait(100);
   Press(VK_RETURN);
-  for (int i = 0; i < 100 && ::IsWindowVisible(window); ++i) Wait(50);
+  for (int i = 0; i < 300 && ::IsWindowVisible(window); ++i) Wait(50);
   return !::IsWindowVisible(window);
 }
 
@@ -193,6 +188,26 @@ std::wstring ClipboardText() {
     }
   }
   ::CloseClipboard();
+  return text;
+}
+
+// Ctrl+Shift+C, the result's copy command anywhere in the main window: the
+// text it put on the (emptied) clipboard.
+std::wstring CopyResult(const Peruka& peruka) {
+  peruka.WaitUntilReady();
+  if (::OpenClipboard(nullptr)) {
+    ::EmptyClipboard();
+    ::CloseClipboard();
+  }
+  ::SetForegroundWindow(peruka.Main());
+  Wait(100);
+  SendKey(VK_CONTROL, false);
+  SendKey(VK_SHIFT, false);
+  Press('C');
+  SendKey(VK_SHIFT, true);
+  SendKey(VK_CONTROL, true);
+  std::wstring text;
+  for (int i = 0; i < 100 && text.empty(); ++i, Wait(50)) text = ClipboardText();
   return text;
 }
 
@@ -228,14 +243,13 @@ TEST(PerukaProgram, UsedThroughItsWindow) {
     EXPECT_EQ(Utf8(box.text), "powl: DOMAIN error");
     EXPECT_EQ(Utf8(box.title), "peruka.exe");
   }
-  Wait(200);
-  CopyResult(peruka.Main());
-  EXPECT_EQ(Utf8(ClipboardText()), "y = (2.000000000000000) x^1\r\n   + (1.000000000000000)\r\n");
+  EXPECT_EQ(Utf8(CopyResult(peruka)), "y = (2.000000000000000) x^1\r\n   + (1.000000000000000)\r\n");
   RECT after;
   ::GetClientRect(peruka.Main(), &after);
   EXPECT_GT(after.bottom, before.bottom);  // the window grew to the result's two lines
 
   // The clear button empties the boxes.
+  peruka.WaitUntilReady();
   ClickAt(clear);
   EXPECT_EQ(Utf8(TextOf(xData)), "");
   EXPECT_EQ(Utf8(TextOf(yData)), "");
@@ -275,9 +289,7 @@ TEST(PerukaProgram, UsedThroughItsWindow) {
   Press(VK_END);
   EXPECT_EQ(::SendMessageW(combos[0], CB_GETCURSEL, 0, 0), 19);
   ClickAt(calc);
-  Wait(300);
-  CopyResult(peruka.Main());
-  const std::string result = Utf8(ClipboardText());
+  const std::string result = Utf8(CopyResult(peruka));
   EXPECT_EQ(std::count(result.begin(), result.end(), '\n'), 21) << result;
   EXPECT_EQ(result.rfind("y = (", 0), 0u) << result;
 

@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LabelCase{"FullWidth", "\x82\x77\x82\xcc\x92\x6c\x81\x46", "\x82\x77\x82\xcc\x92\x6c\x81\x46", 1},
         LabelCase{"Empty", "", " ", 1}, LabelCase{"LoneAmpersand", "&", " ", 1},
-        LabelCase{"TwoLines", "a\nb", "a", 2}, LabelCase{"WidestLine", "ab\ncdef\ng", "cdef", 3},
-        LabelCase{"CarriageReturnLineFeed", "a\r\nb", "a", 2}, LabelCase{"DoubledAmpersand", "&&", "&", 1},
+        LabelCase{"TwoLines", "ab\nc", "ab", 2}, LabelCase{"WidestLine", "ab\ncdef\ng", "cdef", 3},
+        LabelCase{"CarriageReturnLineFeed", "ab\r\nc", "ab", 2}, LabelCase{"DoubledAmpersand", "&&", "&", 1},
         LabelCase{"Accelerator", "&x", "x", 1}, LabelCase{"MixedAmpersands", "a&&b&c", "a&bc", 1}),
     [](const ::testing::TestParamInfo<LabelCase>& info) { return std::string(info.param.name); });
 

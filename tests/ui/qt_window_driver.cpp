@@ -15,19 +15,10 @@ namespace {
 
 class QtWindowDriver final : public WindowDriver {
  public:
-  ~QtWindowDriver() override {
-    delete Application;
-    Application = new TApplication(nullptr);
-    MainForm = nullptr;
-  }
+  ~QtWindowDriver() override { ResetApplication(); }
 
   TMainForm& StartMainWindow() override {
-    delete Application;
-    Application = new TApplication(nullptr);
-    Application->Initialize();
-    Application->SetTitle(kApplicationTitle);
-    Application->CreateForm(MainForm);
-    MainForm->Show();
+    CreateMainWindow().Show();
     QtWidget(MainForm)->activateWindow();
     QApplication::processEvents();
     return *MainForm;

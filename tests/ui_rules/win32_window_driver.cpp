@@ -82,19 +82,12 @@ class Win32WindowDriver final : public WindowDriver {
     ::UnhookWindowsHookEx(hook_);
     ::UnhookWindowsHookEx(dialogHook_);
     watching = nullptr;
-    delete Application;
-    Application = new TApplication(nullptr);
-    MainForm = nullptr;
+    ResetApplication();
     Pump();
   }
 
   TMainForm& StartMainWindow() override {
-    delete Application;
-    Application = new TApplication(nullptr);
-    Application->Initialize();
-    Application->SetTitle(kApplicationTitle);
-    Application->CreateForm(MainForm);
-    MainForm->Show();
+    CreateMainWindow().Show();
     ::SetForegroundWindow(Win32Window(MainForm));
     ::SetActiveWindow(Win32Window(MainForm));
     Pump();

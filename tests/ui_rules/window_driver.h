@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/mainunit.h"
+#include "ui/application.h"
 
 namespace peruka::testing {
 
@@ -47,5 +48,22 @@ class WindowDriver {
 };
 
 std::unique_ptr<WindowDriver> MakeWindowDriver();
+
+// What every driver does to start and to end: a fresh application object
+// with the main window created as the entry point creates it (not yet
+// shown), and the application object of the layer back as it was.
+inline TMainForm& CreateMainWindow() {
+  delete Application;
+  Application = new TApplication(nullptr);
+  Application->Initialize();
+  Application->SetTitle(kApplicationTitle);
+  Application->CreateForm(MainForm);
+  return *MainForm;
+}
+inline void ResetApplication() {
+  delete Application;
+  Application = new TApplication(nullptr);
+  MainForm = nullptr;
+}
 
 }  // namespace peruka::testing

@@ -29,6 +29,8 @@ start_wine() {
   [ -s "$displayfile" ] && export PERUKA_WINE_DISPLAY=":$(head -n 1 "$displayfile")"
   rm -f "$displayfile"
   prepare_wine_prefix
+  # The window's tests run once more on a screen of 120 pixels per inch.
+  prepare_wine_prefix_at_120_ppi
 }
 
 stop_wine() {

@@ -21,3 +21,17 @@ prepare_wine_prefix() {
   fi
   rm -f "$wanted"
 }
+
+# prepare_wine_prefix_at_120_ppi: a copy of $WINEPREFIX beside it,
+# $WINEPREFIX-120, whose screen has 120 pixels per inch (made again whenever
+# the first one's font settings changed).
+prepare_wine_prefix_at_120_ppi() {
+  local copy="$WINEPREFIX-120"
+  if ! cmp -s "$WINEPREFIX/wine-fonts.reg" "$copy/wine-fonts.reg"; then
+    wineserver -w
+    rm -rf "$copy"
+    cp -a "$WINEPREFIX" "$copy"
+    WINEPREFIX="$copy" wine regedit /S "$(dirname "${BASH_SOURCE[0]}")/../cmake/toolchains/wine-120-ppi.reg" >/dev/null 2>&1
+    WINEPREFIX="$copy" wineserver -w
+  fi
+}

@@ -8,4 +8,10 @@ if [ -n "${PERUKA_WINE_DISPLAY:-}" ]; then
 else
   unset DISPLAY
 fi
+# A test may name another prefix of the build folder (one with other display
+# settings, see scripts/wine-prefix.sh).
+if [ -n "${PERUKA_WINEPREFIX:-}" ]; then
+  WINEPREFIX=$PERUKA_WINEPREFIX
+  export WINEPREFIX
+fi
 exec wine "$@"

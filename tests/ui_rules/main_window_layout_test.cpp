@@ -3,6 +3,8 @@
 // centred on the screen.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -53,20 +55,23 @@ class MainWindowLayoutTest : public ::testing::TestWithParam<ScaledLayout> {
 // is scaled by the height of "0" in the new font against 15 (IPAPGothic:
 // 13 at 12 pixels, 15 at 14, 16 at 15), then FormCreate lays the window out
 // in plain pixels.
-TEST_P(MainWindowLayoutTest, FollowsTheScalingOfTheDefinition) {
-  const ScaledLayout& c = GetParam();
-  EXPECT_EQ(form_->FontHeight(), c.fontHeight);
-  EXPECT_EQ(form_->ClientWidth(), c.clientWidth);
-  EXPECT_EQ(form_->ClientHeight(), c.clientHeight);
+void ExpectLayout(const TMainForm& form, const ScaledLayout& c) {
+  EXPECT_EQ(form.FontHeight(), c.fontHeight);
+  EXPECT_EQ(form.ClientWidth(), c.clientWidth);
+  EXPECT_EQ(form.ClientHeight(), c.clientHeight);
   for (const Placed& e : c.controls) {
     SCOPED_TRACE(e.control);
-    const auto* control = dynamic_cast<const TControl*>(form_->FindComponent(e.control));
+    const auto* control = dynamic_cast<const TControl*>(form.FindComponent(e.control));
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->Left(), e.left);
     EXPECT_EQ(control->Top(), e.top);
     EXPECT_EQ(control->Width(), e.width);
     EXPECT_EQ(control->Height(), e.height);
   }
+}
+
+TEST_P(MainWindowLayoutTest, FollowsTheScalingOfTheDefinition) {
+  ExpectLayout(*form_, GetParam());
   // Centred on the screen by the outer size when first shown; later size
   // changes keep the top-left corner.
   EXPECT_EQ(form_->Left(), (Screen->Width() - form_->Width()) / 2);
@@ -79,61 +84,83 @@ TEST_P(MainWindowLayoutTest, FollowsTheScalingOfTheDefinition) {
   EXPECT_EQ(form_->ClientHeight(), 400);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PixelsPerInch, MainWindowLayoutTest,
-    ::testing::Values(ScaledLayout{"At96",
-                                   96,
-                                   -12,
-                                   312,  // MulDiv(360, 13, 15)
-                                   190,
-                                   {
-                                       {"Label1", 3, 3, 38, 13},  // auto-sized to "Ｘの値："
-                                       {"XLabel", 8, 23, 63, 28},
-                                       {"YLabel", 164, 23, 63, 28},
-                                       {"Data", 49, 0, 160, 20},
-                                       {"Jisuu", 215, 0, 98, 21},  // fixed height: item height 15 + 6
-                                       {"XData", 0, 41, 156, 111},
-                                       {"YData", 156, 41, 156, 111},
-                                       {"CalcBtn", 29, 160, 98, 22},
-                                       {"ClearBtn", 185, 160, 98, 22},
-                                       {"Answer", 25, 190, 3, 13},  // an empty caption measures one blank
-                                   }},
-                      // "0" is 15 pixels high, as in the definition: nothing is rescaled.
-                      ScaledLayout{"At112",
-                                   112,
-                                   -14,
-                                   360,
-                                   214,
-                                   {
-                                       {"XLabel", 8, 26, 73, 33},
-                                       {"YLabel", 188, 26, 73, 33},
-                                       {"Data", 56, 0, 185, 23},
-                                       {"Jisuu", 248, 0, 113, 21},
-                                       {"XData", 0, 44, 180, 129},
-                                       {"YData", 180, 44, 180, 129},
-                                       {"CalcBtn", 33, 181, 113, 25},  // one pixel left of true centre
-                                       {"ClearBtn", 213, 181, 113, 25},
-                                   }},
-                      // "0" is 16 pixels high: everything grows by 16/15, right and bottom
-                      // edges rounded (Data: 56..241 becomes 60..257).
-                      ScaledLayout{"At120",
-                                   120,
-                                   -15,
-                                   384,
-                                   226,
-                                   {
-                                       {"Label1", 3, 4, 49, 16},  // auto-sized to "Ｘの値："
-                                       {"XLabel", 8, 28, 77, 35},
-                                       {"YLabel", 200, 28, 77, 35},
-                                       {"Data", 60, 0, 197, 25},
-                                       {"Jisuu", 265, 0, 120, 21},
-                                       {"XData", 0, 46, 192, 138},
-                                       {"YData", 192, 46, 192, 138},
-                                       {"CalcBtn", 36, 192, 120, 26},
-                                       {"ClearBtn", 228, 192, 120, 26},
-                                       {"Answer", 32, 226, 4, 16},
-                                   }}),
-    [](const auto& info) { return std::string(info.param.name); });
+const std::vector<ScaledLayout>& Layouts() {
+  static const std::vector<ScaledLayout> layouts{
+      ScaledLayout{"At96",
+                   96,
+                   -12,
+                   312,  // MulDiv(360, 13, 15)
+                   190,
+                   {
+                       {"Label1", 3, 3, 38, 13},  // auto-sized to "Ｘの値："
+                       {"XLabel", 8, 23, 63, 28},
+                       {"YLabel", 164, 23, 63, 28},
+                       {"Data", 49, 0, 160, 20},
+                       {"Jisuu", 215, 0, 98, 21},  // fixed height: item height 15 + 6
+                       {"XData", 0, 41, 156, 111},
+                       {"YData", 156, 41, 156, 111},
+                       {"CalcBtn", 29, 160, 98, 22},
+                       {"ClearBtn", 185, 160, 98, 22},
+                       {"Answer", 25, 190, 3, 13},  // an empty caption measures one blank
+                   }},
+      // "0" is 15 pixels high, as in the definition: nothing is rescaled.
+      ScaledLayout{"At112",
+                   112,
+                   -14,
+                   360,
+                   214,
+                   {
+                       {"XLabel", 8, 26, 73, 33},
+                       {"YLabel", 188, 26, 73, 33},
+                       {"Data", 56, 0, 185, 23},
+                       {"Jisuu", 248, 0, 113, 21},
+                       {"XData", 0, 44, 180, 129},
+                       {"YData", 180, 44, 180, 129},
+                       {"CalcBtn", 33, 181, 113, 25},  // one pixel left of true centre
+                       {"ClearBtn", 213, 181, 113, 25},
+                   }},
+      // "0" is 16 pixels high: everything grows by 16/15, right and bottom
+      // edges rounded (Data: 56..241 becomes 60..257).
+      ScaledLayout{"At120",
+                   120,
+                   -15,
+                   384,
+                   226,
+                   {
+                       {"Label1", 3, 4, 49, 16},  // auto-sized to "Ｘの値："
+                       {"XLabel", 8, 28, 77, 35},
+                       {"YLabel", 200, 28, 77, 35},
+                       {"Data", 60, 0, 197, 25},
+                       {"Jisuu", 265, 0, 120, 21},
+                       {"XData", 0, 46, 192, 138},
+                       {"YData", 192, 46, 192, 138},
+                       {"CalcBtn", 36, 192, 120, 26},
+                       {"ClearBtn", 228, 192, 120, 26},
+                       {"Answer", 32, 226, 4, 16},
+                   }}};
+  return layouts;
+}
+
+INSTANTIATE_TEST_SUITE_P(PixelsPerInch, MainWindowLayoutTest, ::testing::ValuesIn(Layouts()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The screen's own pixels per inch, as the system reports it: the Windows
+// tests run this once more in a wine prefix whose screen has 120 pixels per
+// inch (PERUKA_SCREEN_PIXELS_PER_INCH says which the screen should have).
+TEST(MainWindowScreenTest, IsLaidOutForTheSystemsPixelsPerInch) {
+  const char* expected = std::getenv("PERUKA_SCREEN_PIXELS_PER_INCH");
+  if (!expected) GTEST_SKIP() << "run by the Windows tests with the screen's pixels per inch set";
+  ASSERT_EQ(Screen->PixelsPerInch(), std::atoi(expected));
+  const std::unique_ptr<WindowDriver> driver = MakeWindowDriver();
+  const TMainForm& form = driver->StartMainWindow();
+  bool found = false;
+  for (const ScaledLayout& layout : Layouts()) {
+    if (layout.pixelsPerInch != Screen->PixelsPerInch()) continue;
+    found = true;
+    ExpectLayout(form, layout);
+  }
+  EXPECT_TRUE(found) << "no layout of the table is for " << expected << " pixels per inch";
+}
 
 TEST(MainWindowStartTest, StartsEmptyWithTheXPromptAndDegreeOne) {
   const std::unique_ptr<WindowDriver> driver = MakeWindowDriver();

@@ -1,7 +1,9 @@
 #include <algorithm>
 
+#include "text/accelerator.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/win32/win32_accessibility.h"
 #include "ui/win32/win32_native.h"
 
 namespace peruka {
@@ -95,9 +97,10 @@ void TControl::SetEnabled(bool enabled) {
   InvalidateOnParent(*native_);
 }
 
-// Kept for the layer; the system's controls take their names from their
-// own texts.
-void TControl::SetAccessibleName(std::string_view name) { native_->accessibleName = std::string(name); }
+void TControl::SetAccessibleName(std::string_view name) {
+  native_->accessibleName = WithoutAccelerators(name);
+  PublishAccessibleName(*native_);
+}
 
 std::string TControl::AccessibleName() const { return native_->accessibleName; }
 

@@ -2,6 +2,7 @@
 
 #include "ui/event_guard.h"
 #include "ui/memo.h"
+#include "ui/win32/win32_accessibility.h"
 #include "ui/win32/win32_edit_lines.h"
 #include "ui/win32/win32_ime.h"
 #include "ui/win32/win32_keys.h"
@@ -136,6 +137,7 @@ void RebuildEdit(NativeWidget& native, Win32EditLines& lines, DWORD style) {
   lines.SetWindow(fresh);
   ::SetWindowPos(fresh, old, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOACTIVATE);
   ::SetWindowTextW(fresh, text.c_str());
+  PublishAccessibleName(native);
   if (native.parent && native.parent->focusOnActivate == old) native.parent->focusOnActivate = fresh;
   // The new window's focus switches the input method off again.
   if (focused) ::SetFocus(fresh);

@@ -66,14 +66,12 @@ std::string DefaultTitle(std::string_view fileName) {
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
   title_ = std::string(CutShiftJis(DefaultTitle(ExecutableFileName()), kTitleLimit));
   StartNative();
-  SetMessageLoop(this);
   SetExceptionSink(this);
 }
 
 TApplication::~TApplication() {
   DestroyComponents();
   StopNative();
-  if (MessageLoop() == this) SetMessageLoop(nullptr);
   if (ExceptionSink() == this) SetExceptionSink(nullptr);
   if (Application == this) Application = nullptr;
 }

@@ -17,8 +17,9 @@ namespace peruka {
 class Exception;
 class TForm;
 
-// While it exists, the newest application object is the program's message
-// loop and the sink of the exceptions that escape event handlers.
+// The message loop of the forms it owns; while it exists, the newest
+// application object is also the sink of the exceptions that escape event
+// handlers.
 class TApplication : public TComponent, public TMessageLoop, public TExceptionSink {
  public:
   explicit TApplication(TComponent* owner);

@@ -60,7 +60,7 @@ void TForm::Close() {
     SetModalResult(mrCancel);
     return;
   }
-  if (TMessageLoop* loop = MessageLoop(); loop && loop->MainForm() == this) {
+  if (TMessageLoop* loop = MessageLoopOf(this); loop && loop->MainForm() == this) {
     loop->Terminate();
     return;
   }

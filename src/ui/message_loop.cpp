@@ -1,13 +1,13 @@
 #include "ui/message_loop.h"
 
+#include "ui/classes.h"
+
 namespace peruka {
 
-namespace {
-TMessageLoop* current = nullptr;
-}  // namespace
-
-TMessageLoop* MessageLoop() { return current; }
-
-void SetMessageLoop(TMessageLoop* loop) { current = loop; }
+TMessageLoop* MessageLoopOf(const TComponent* component) {
+  for (const TComponent* c = component; c; c = c->Owner())
+    if (auto* loop = dynamic_cast<TMessageLoop*>(const_cast<TComponent*>(c))) return loop;
+  return nullptr;
+}
 
 }  // namespace peruka

@@ -1,10 +1,11 @@
 // The program's message loop as the forms see it: whether it is ending, the
 // request to end it, and the main form, whose closing ends it. The
-// application object is that loop and registers itself here while it exists.
+// application object is that loop; a form finds it among its owners.
 #pragma once
 
 namespace peruka {
 
+class TComponent;
 class TForm;
 
 class TMessageLoop {
@@ -19,8 +20,8 @@ class TMessageLoop {
   ~TMessageLoop() = default;
 };
 
-// The registered loop, or null.
-TMessageLoop* MessageLoop();
-void SetMessageLoop(TMessageLoop* loop);
+// The loop a component belongs to: the first of its owners (itself
+// included) that is one, or null.
+TMessageLoop* MessageLoopOf(const TComponent* component);
 
 }  // namespace peruka

@@ -247,7 +247,7 @@ int TForm::ShowModal() {
   native_->modalLoop = &loop;
   modal_ = true;
   ScheduleModalBoxHook(widget);
-  if (TMessageLoop* messageLoop = MessageLoop(); messageLoop && messageLoop->Terminated())
+  if (TMessageLoop* messageLoop = MessageLoopOf(this); messageLoop && messageLoop->Terminated())
     modalResult_ = mrCancel;
   if (modalResult_ == mrNone) loop.exec(QEventLoop::DialogExec);
   // The loop ends early only when the application is terminating.

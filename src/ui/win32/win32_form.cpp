@@ -18,15 +18,15 @@ namespace {
 
 // Forms made while there is a main form belong to its window: they stay
 // above it and have no task-bar button of their own.
-HWND OwnerForNewForm() {
-  const TMessageLoop* loop = MessageLoop();
+HWND OwnerForNewForm(const TComponent* owner) {
+  const TMessageLoop* loop = MessageLoopOf(owner);
   const TForm* main = loop ? loop->MainForm() : nullptr;
   return main ? main->Native()->window : nullptr;
 }
 
-NativeWidget* NewFormNative() {
+NativeWidget* NewFormNative(const TComponent* owner) {
   auto* native = new NativeWidget;
-  native->window = CreateFormWindow(OwnerForNewForm());
+  native->window = CreateFormWindow(OwnerForNewForm(owner));
   return native;
 }
 
@@ -98,7 +98,7 @@ BOOL CALLBACK SetChildFont(HWND child, LPARAM font) {
 
 }  // namespace
 
-TForm::TForm(TComponent* owner) : TWinControl(owner, NewFormNative()) {
+TForm::TForm(TComponent* owner) : TWinControl(owner, NewFormNative(owner)) {
   const int pixelsPerInch = Screen ? Screen->PixelsPerInch() : 96;
   SetFont(kDefaultFontName, -MulDiv(9, pixelsPerInch, 72));
   if (const HICON icon = ApplicationIcon()) {

@@ -60,7 +60,7 @@ int TForm::ShowModal() {
   modalResult_ = mrNone;
   Show();
   modal_ = true;
-  if (TMessageLoop* loop = MessageLoop(); loop && loop->Terminated()) modalResult_ = mrCancel;
+  if (TMessageLoop* loop = MessageLoopOf(this); loop && loop->Terminated()) modalResult_ = mrCancel;
   MSG message;
   while (modalResult_ == mrNone) {
     const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);

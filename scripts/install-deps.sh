@@ -15,8 +15,9 @@ packages=(
   # (the Arm programs run on Debian's arm64 C and C++ libraries, which have
   # glibc's code page 932 module); clang's libFuzzer for the fuzz targets.
   g++-aarch64-linux-gnu qemu-user libc6:arm64 libstdc++6:arm64 g++-mingw-w64-x86-64-posix wine wine64
-  # The Windows program's multi-size icon (icotool).
-  icoutils
+  # The Windows program's multi-size icon (icotool); its installer (wixl,
+  # msiinfo, msibuild), the manual pages in HTML (mandoc), the zip's check.
+  icoutils wixl msitools mandoc unzip
   clang libclang-rt-14-dev
 )
 

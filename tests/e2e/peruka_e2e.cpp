@@ -298,6 +298,16 @@ TEST(PerukaProgram, UsedThroughItsWindow) {
   EXPECT_EQ(peruka.ExitCode(10000), 0u);
 }
 
+// The program as an installation starts it: its window comes up, and
+// closing it ends the program cleanly.
+TEST(PerukaProgram, StartsAndEndsWhenClosed) {
+  Peruka peruka;
+  ASSERT_NE(peruka.Main(), nullptr) << "no main window appeared";
+  EXPECT_EQ(Utf8(TextOf(peruka.Main())), "ペルカ");
+  ::PostMessageW(peruka.Main(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(peruka.ExitCode(10000), 0u);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

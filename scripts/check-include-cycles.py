@@ -9,10 +9,8 @@ line. Paths in quotes are taken relative to the tree's root, then to the
 including file's folder; includes that name no file of the tree are ignored.
 
 Platform headers (Qt's, windows.h and the other Win32 headers) belong in
-folders named qt/ or win32/: no header elsewhere includes one, and no file
-of ui/ or app/ elsewhere does (the window layer's neutral half and the
-application speak only the layer). Sources of the core that meet the system
-(name_windows.cpp beside name.cpp) may include them.
+folders named qt/ or win32/ (the window layer's backends, and the core's
+files that meet the system there): no file elsewhere includes one.
 
 Usage: check-include-cycles.py SRC_DIR [--max-lines N]
 """
@@ -27,7 +25,6 @@ SYSTEM_INCLUDE = re.compile(r'^\s*#\s*include\s*<([^>]+)>', re.MULTILINE)
 WIN32_HEADERS = {"windows.h", "winuser.h", "wingdi.h", "commctrl.h", "commdlg.h", "shellapi.h", "shlobj.h",
                  "gdiplus.h", "imm.h", "ole2.h", "objbase.h", "windowsx.h", "winbase.h", "winnls.h"}
 BACKEND_FOLDERS = {"qt", "win32"}
-LAYER_FOLDERS = {"ui", "app"}
 
 
 def is_platform_header(name):
@@ -39,8 +36,6 @@ def platform_include_faults(files):
     for path, text in sorted(files.items()):
         parts = path.split(os.sep)
         if BACKEND_FOLDERS & set(parts[:-1]):
-            continue
-        if not (path.endswith((".h", ".hpp")) or parts[0] in LAYER_FOLDERS):
             continue
         for name in SYSTEM_INCLUDE.findall(text):
             if is_platform_header(name):

@@ -4,23 +4,14 @@
 
 #include <string_view>
 
-// Where the system's header came first, its MessageBox is a macro for the A
-// or W function: the name here is the program's own function. Its MB_ and ID
-// macros have the values below.
-#ifdef MessageBox
-#undef MessageBox
-#endif
-
 namespace peruka {
 
 // Message box flags (the values of the system's message box).
-#ifndef MB_OK
 inline constexpr unsigned MB_OK = 0x0;
 inline constexpr unsigned MB_ICONSTOP = 0x10;
 inline constexpr unsigned MB_TASKMODAL = 0x2000;
 inline constexpr unsigned MB_SETFOREGROUND = 0x10000;
 inline constexpr int IDOK = 1;
-#endif
 
 // A modal message box with the text, caption, icon and one OK button; blocks
 // until it is closed. Texts are Shift-JIS.

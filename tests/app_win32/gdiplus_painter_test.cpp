@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "app/win32/gdiplus_image.h"
-// The system's headers after ours.
-#include <windows.h>
+#include "ui/win32/win32_api.h"
 // GDI+ builds on windows.h.
 #include <gdiplus.h>
 

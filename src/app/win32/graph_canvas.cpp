@@ -9,9 +9,8 @@
 #include "ui/classes.h"
 #include "ui/form_definition.h"
 #include "ui/screen.h"
+#include "ui/win32/win32_api.h"
 #include "ui/win32/win32_text.h"
-// The system's headers after ours: they name the virtual keys as macros.
-#include <windows.h>
 // GDI+ builds on windows.h.
 #include <gdiplus.h>
 

@@ -16,10 +16,9 @@
 #include "ui/message_form.h"
 #include "ui/save_file.h"
 #include "ui/screen.h"
+#include "ui/win32/win32_api.h"
 #include "ui/win32/win32_text.h"
 #include "ui/win32/win32_widget.h"
-// The system's headers after ours: they name the virtual keys as macros.
-#include <windows.h>
 
 namespace peruka {
 

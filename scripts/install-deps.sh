@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libgmp-dev libboost-dev
   fonts-ipafont-gothic fontconfig qt6-translations-l10n
   librsvg2-bin scdoc groff-base man-db desktop-file-utils appstream lintian dpkg-dev
   xvfb xauth imagemagick xdotool x11-utils
@@ -24,7 +24,7 @@ packages=(
 if [ "${1:-}" = "--minimal" ]; then
   # Build and test only: no screenshot or numpy comparison tools.
   packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev googletest
-            libbenchmark-dev qt6-base-dev libgl-dev fonts-ipafont-gothic fontconfig qt6-translations-l10n librsvg2-bin scdoc)
+            libbenchmark-dev qt6-base-dev libgl-dev libgmp-dev libboost-dev fonts-ipafont-gothic fontconfig qt6-translations-l10n librsvg2-bin scdoc)
 fi
 
 sudo_cmd=()

@@ -33,6 +33,32 @@ enum class WindowText {
   CopyImageCommand,
   GraphDegreeLead,
   GraphDegreeTail,
+  ShowDetailsCommand,
+  ShowExactOption,
+  ExactLegend,
+  DetailsTitle,
+  CopyTableCommand,
+  PowerHeading,
+  DescribedHeading,
+  ExactHeading,
+  TrustedHeading,
+  StandardErrorHeading,
+  LowerHeading,
+  UpperHeading,
+  RSquaredName,
+  AdjustedRSquaredName,
+  ResidualDeviationName,
+  Undefined,
+  WarningLead,
+  CoefficientOf,
+  ConstantTerm,
+  DigitsLead,
+  DigitsTail,
+  ListSeparator,
+  WarningTail,
+  NotUniqueLead,
+  NotUniqueMiddle,
+  NotUniqueTail,
 };
 
 struct TextTwin {
@@ -107,6 +133,68 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
     {WindowText::GraphDegreeLead, {"\x8E\x9F\x90\x94\x20", u8"次数 "}},
     // the graph's heading: after the degree
     {WindowText::GraphDegreeTail, {"\x20\x82\xCC\x91\xBD\x8D\x80\x8E\xAE", u8" の多項式"}},
+    // the result label's context menu item that opens the detail window
+    {WindowText::ShowDetailsCommand,
+     {"\x8F\xDA\x8D\xD7\x82\xF0\x95\x5C\x8E\xA6\x28\x26\x44\x29", u8"詳細を表示(&D)"}},
+    // the graph window's option that draws the exact polynomial too
+    {WindowText::ShowExactOption,
+     {"\x8C\xB5\x96\xA7\x89\xF0\x82\xE0\x95\x60\x82\xAD\x28\x26\x45\x29", u8"厳密解も描く(&E)"}},
+    // the graph's legend of the exact polynomial
+    {WindowText::ExactLegend, {"\x8C\xB5\x96\xA7\x89\xF0", u8"厳密解"}},
+    // the detail window's title and name
+    {WindowText::DetailsTitle, {"\x8C\x76\x8E\x5A\x82\xCC\x8F\xDA\x8D\xD7", u8"計算の詳細"}},
+    // the detail window's button that copies the table as text
+    {WindowText::CopyTableCommand,
+     {"\x95\x5C\x82\xF0\x83\x52\x83\x73\x81\x5B\x28\x26\x43\x29", u8"表をコピー(&C)"}},
+    // the detail table's headings: the power of x
+    {WindowText::PowerHeading, {"\x78\x20\x82\xCC\x8E\x77\x90\x94", u8"x の指数"}},
+    // the coefficient the window calculated
+    {WindowText::DescribedHeading,
+     {"\x8C\x76\x8E\x5A\x8C\x8B\x89\xCA\x82\xCC\x8C\x57\x90\x94", u8"計算結果の係数"}},
+    // the exact coefficient
+    {WindowText::ExactHeading, {"\x8C\xB5\x96\xA7\x82\xC8\x8C\x57\x90\x94", u8"厳密な係数"}},
+    // how many digits of the calculated one agree with it
+    {WindowText::TrustedHeading,
+     {"\x90\x4D\x97\x8A\x82\xC5\x82\xAB\x82\xE9\x8C\x85\x90\x94", u8"信頼できる桁数"}},
+    // the standard error
+    {WindowText::StandardErrorHeading, {"\x95\x57\x8F\x80\x8C\xEB\x8D\xB7", u8"標準誤差"}},
+    // the 95% confidence interval's ends
+    {WindowText::LowerHeading,
+     {"\x39\x35\x25\x20\x90\x4D\x97\x8A\x8B\xE6\x8A\xD4\x82\xCC\x89\xBA\x8C\xC0", u8"95% 信頼区間の下限"}},
+    {WindowText::UpperHeading,
+     {"\x39\x35\x25\x20\x90\x4D\x97\x8A\x8B\xE6\x8A\xD4\x82\xCC\x8F\xE3\x8C\xC0", u8"95% 信頼区間の上限"}},
+    // the figures under the table
+    {WindowText::RSquaredName, {"\x8C\x88\x92\xE8\x8C\x57\x90\x94", u8"決定係数"}},
+    {WindowText::AdjustedRSquaredName,
+     {"\x8E\xA9\x97\x52\x93\x78\x92\xB2\x90\xAE\x8D\xCF\x82\xDD\x8C\x88\x92\xE8\x8C\x57\x90\x94",
+      u8"自由度調整済み決定係数"}},
+    {WindowText::ResidualDeviationName,
+     {"\x8E\x63\x8D\xB7\x82\xCC\x95\x57\x8F\x80\x95\xCE\x8D\xB7", u8"残差の標準偏差"}},
+    // a figure that the data leave undefined
+    {WindowText::Undefined, {"\x92\xE8\x8B\x60\x82\xB3\x82\xEA\x82\xDC\x82\xB9\x82\xF1", u8"定義されません"}},
+    // the warning: "警告: x^10 の係数は有効数字 2 桁、定数項は 3 桁しか信頼できません。"
+    {WindowText::WarningLead, {"\x8C\x78\x8D\x90\x3A\x20", u8"警告: "}},
+    {WindowText::CoefficientOf, {"\x20\x82\xCC\x8C\x57\x90\x94\x82\xCD", u8" の係数は"}},
+    {WindowText::ConstantTerm, {"\x92\xE8\x90\x94\x8D\x80\x82\xCD", u8"定数項は"}},
+    {WindowText::DigitsLead, {"\x97\x4C\x8C\xF8\x90\x94\x8E\x9A\x20", u8"有効数字 "}},
+    {WindowText::DigitsTail, {"\x20\x8C\x85", u8" 桁"}},
+    {WindowText::ListSeparator, {"\x81\x41", u8"、"}},
+    {WindowText::WarningTail,
+     {"\x82\xB5\x82\xA9\x90\x4D\x97\x8A\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x81\x42",
+      u8"しか信頼できません。"}},
+    // the note of a polynomial that is not unique: "x の値が 4 種類に満たないため、3 次の…"
+    {WindowText::NotUniqueLead, {"\x78\x20\x82\xCC\x92\x6C\x82\xAA\x20", u8"x の値が "}},
+    {WindowText::NotUniqueMiddle,
+     {"\x20\x8E\xED\x97\xDE\x82\xC9\x96\x9E\x82\xBD\x82\xC8\x82\xA2\x82\xBD\x82\xDF\x81\x41",
+      u8" 種類に満たないため、"}},
+    {WindowText::NotUniqueTail,
+     {"\x20\x8E\x9F\x82\xCC\x91\xBD\x8D\x80\x8E\xAE\x82\xCD\x88\xEA\x82\xC2\x82\xC9\x92\xE8\x82\xDC\x82\xE8"
+      "\x82\xDC\x82\xB9\x82\xF1\x81\x42\x95\x5C\x8E\xA6\x82\xB3\x82\xEA\x82\xC4\x82\xA2\x82\xE9\x8C\x8B\x89"
+      "\xCA\x82\xCD\x81\x41\x93\xAF\x82\xB6\x82\xBE\x82\xAF\x82\xE6\x82\xAD\x93\x96\x82\xC4\x82\xCD\x82\xDC"
+      "\x82\xE9\x96\xB3\x90\x94\x82\xCC\x91\xBD\x8D\x80\x8E\xAE\x82\xCC\x88\xEA\x82\xC2\x82\xC5\x82\xB7\x81"
+      "\x42",
+      u8" 次の多項式は一つに定まりません。表示されている結果は、同じだけよく当てはまる無数の多項式の一つです"
+      u8"。"}},
 };
 
 // The degree list's items, "１次" to "２０次".

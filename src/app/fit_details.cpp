@@ -1,0 +1,112 @@
+#include "app/fit_details.h"
+
+#include <charconv>
+#include <cstddef>
+#include <utility>
+
+#include "app/window_texts.h"
+
+namespace peruka {
+
+namespace {
+
+// The shortest text that reads back as the value.
+std::string Shortest(double value, char decimalMark) {
+  char buffer[64];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (error != std::errc()) return {};
+  std::string text(buffer, end);
+  for (char& c : text)
+    if (c == '.') c = decimalMark;
+  return text;
+}
+
+std::string Figure(const std::optional<double>& value, char decimalMark) {
+  return value ? Shortest(*value, decimalMark) : std::string(TextOf(WindowText::Undefined));
+}
+
+std::string Text(WindowText id) { return std::string(TextOf(id)); }
+
+// "警告: x^10 の係数は有効数字 2 桁、定数項は 3 桁しか信頼できません。"
+std::string Warning(const std::vector<LowTrust>& low) {
+  std::string text = Text(WindowText::WarningLead);
+  for (std::size_t i = 0; i < low.size(); ++i) {
+    if (i > 0) text += TextOf(WindowText::ListSeparator);
+    if (low[i].power == 0) {
+      text += TextOf(WindowText::ConstantTerm);
+    } else {
+      text += "x^" + std::to_string(low[i].power);
+      text += TextOf(WindowText::CoefficientOf);
+    }
+    text += i == 0 ? TextOf(WindowText::DigitsLead) : " ";
+    text += std::to_string(low[i].digits);
+    text += TextOf(WindowText::DigitsTail);
+  }
+  return text + Text(WindowText::WarningTail);
+}
+
+}  // namespace
+
+FitDetails DescribeFit(const FitResult& described, const ExactFit& exact, char decimalMark) {
+  FitDetails details;
+  details.headings = {Text(WindowText::PowerHeading), Text(WindowText::DescribedHeading)};
+  const auto coefficient = [&](int k) { return described.coefficients[static_cast<std::size_t>(k)]; };
+  if (!exact.Unique()) {
+    for (int k = described.degree; k >= 0; --k)
+      details.rows.push_back({std::to_string(k), Shortest(coefficient(k), decimalMark)});
+    details.note = Text(WindowText::NotUniqueLead) + std::to_string(described.degree + 1) +
+                   Text(WindowText::NotUniqueMiddle) + std::to_string(described.degree) +
+                   Text(WindowText::NotUniqueTail);
+    return details;
+  }
+  for (const WindowText heading :
+       {WindowText::ExactHeading, WindowText::TrustedHeading, WindowText::StandardErrorHeading,
+        WindowText::LowerHeading, WindowText::UpperHeading})
+    details.headings.push_back(Text(heading));
+  for (int k = described.degree; k >= 0; --k) {
+    const std::optional<Interval> interval = exact.ConfidenceInterval(k);
+    details.rows.push_back({std::to_string(k), Shortest(coefficient(k), decimalMark),
+                            Shortest(exact.Coefficient(k), decimalMark),
+                            std::to_string(exact.TrustedDigits(k, coefficient(k))),
+                            Figure(exact.StandardError(k), decimalMark),
+                            Figure(interval ? std::optional(interval->lower) : std::nullopt, decimalMark),
+                            Figure(interval ? std::optional(interval->upper) : std::nullopt, decimalMark)});
+  }
+  details.figures = {
+      {Text(WindowText::RSquaredName), Figure(exact.RSquared(), decimalMark)},
+      {Text(WindowText::AdjustedRSquaredName), Figure(exact.AdjustedRSquared(), decimalMark)},
+      {Text(WindowText::ResidualDeviationName), Figure(exact.ResidualStandardDeviation(), decimalMark)}};
+  const std::vector<LowTrust> low = LowTrustCoefficients(exact, described);
+  if (!low.empty()) {
+    details.note = Warning(low);
+    details.warning = true;
+  }
+  return details;
+}
+
+std::string DetailsTsv(const FitDetails& details) {
+  std::string text;
+  const auto line = [&text](const std::vector<std::string>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (i > 0) text += '\t';
+      text += cells[i];
+    }
+    text += '\n';
+  };
+  line(details.headings);
+  for (const std::vector<std::string>& row : details.rows) line(row);
+  for (const FitFigure& figure : details.figures) line({figure.name, figure.value});
+  if (!details.note.empty()) line({details.note});
+  return text;
+}
+
+std::optional<FitResult> ExactPolynomial(const ExactFit& exact) {
+  if (!exact.Unique()) return std::nullopt;
+  FitResult polynomial;
+  polynomial.degree = exact.Degree();
+  for (int k = 0; k <= exact.Degree(); ++k)
+    polynomial.coefficients[static_cast<std::size_t>(k)] = exact.Coefficient(k);
+  return polynomial;
+}
+
+}  // namespace peruka

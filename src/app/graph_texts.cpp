@@ -36,8 +36,13 @@ GraphTexts GraphTextsOf(const GraphData& data, char decimalMark) {
   std::string heading = lead;
   if (!exponent.empty()) heading.append("\u00B2");
   heading.append(tail);
-  return GraphTexts{ShiftJisToUtf8(TextOf(WindowText::GraphTitle)), std::move(heading), std::move(lead),
-                    std::move(exponent), std::move(tail)};
+  return GraphTexts{ShiftJisToUtf8(TextOf(WindowText::GraphTitle)),
+                    std::move(heading),
+                    std::move(lead),
+                    std::move(exponent),
+                    std::move(tail),
+                    ShiftJisToUtf8(TextOf(WindowText::ResultName)),
+                    ShiftJisToUtf8(TextOf(WindowText::ExactLegend))};
 }
 
 }  // namespace peruka

@@ -2,6 +2,7 @@
 // (see app/qt/graph_window.h).
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/window_placement.h"
@@ -15,6 +16,13 @@ class GraphView {
  public:
   virtual ~GraphView() = default;
   virtual void SetData(std::shared_ptr<const GraphData> graph) = 0;
+  // The exact polynomial of the data last set, drawn beside the fit while
+  // the exact option is on; null draws none. New data forget it.
+  virtual void SetExactCurve(std::shared_ptr<const FitResult> exact) = 0;
+  // Whether the exact option is on (it is off in a new window).
+  virtual bool ExactCurveShown() const = 0;
+  // Raised when the user turns the exact option on.
+  virtual void OnExactCurveWanted(std::function<void()> handler) = 0;
   virtual bool Shown() const = 0;
   // Shows the window, raised and active.
   virtual void Present() = 0;

@@ -1,10 +1,14 @@
 #include "app/mainunit.h"
 
+#include <memory>
+#include <optional>
 #include <utility>
 
+#include "app/fit_details.h"
 #include "app/window_texts.h"
 #include "fit/column.h"
 #include "fit/column_check.h"
+#include "fit/exact_fit.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
 #include "numeric/locale_mark.h"
@@ -34,11 +38,13 @@ void WriteBackTrimmed(TMemo& box, const Column& column) {
 
 }  // namespace
 
-// The points and the fit of the last successful calculation.
+// The points and the fit of the last successful calculation, and their
+// exact fit once it was needed.
 struct TMainForm::LastFit {
   FitResult fit;
   Column x;
   Column y;
+  std::unique_ptr<const ExactFit> exact;
 };
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
@@ -82,6 +88,11 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   graphCommand_ = Answer->AddContextCommand(TextOf(WindowText::ShowGraphCommand), kShowGraphKeys,
                                             [this](TObject* sender) { ShowGraph(sender); });
   graphCommand_->SetEnabled(false);
+  // The details of the same calculation, set against its exact fit, from the
+  // same menu or with Ctrl+D anywhere in the window.
+  detailsCommand_ = Answer->AddContextCommand(TextOf(WindowText::ShowDetailsCommand), kShowDetailsKeys,
+                                              [this](TObject* sender) { ShowDetails(sender); });
+  detailsCommand_->SetEnabled(false);
   // Either column box pastes (x, y) pairs into both columns and saves both.
   for (TMemo* column : {XData, YData}) {
     column->AddContextCommand(
@@ -208,30 +219,63 @@ bool TMainForm::AppendPairs(std::string_view text) {
 }
 
 void TMainForm::KeepForGraph(const FitResult& fit, Column x, Column y) {
-  lastFit_ = std::make_unique<LastFit>(LastFit{fit, std::move(x), std::move(y)});
+  lastFit_ = std::make_unique<LastFit>(LastFit{fit, std::move(x), std::move(y), nullptr});
   graphCurrent_ = false;
+  detailsCurrent_ = false;
   graphCommand_->SetEnabled(true);
+  detailsCommand_->SetEnabled(true);
   if (graph_ && graph_->Shown()) UpdateGraph();
+  if (details_ && details_->Shown()) UpdateDetails();
+}
+
+const ExactFit& TMainForm::ExactOfLastFit() {
+  if (!lastFit_->exact)
+    lastFit_->exact =
+        std::make_unique<const ExactFit>(FitExactly(lastFit_->fit.degree, lastFit_->x, lastFit_->y));
+  return *lastFit_->exact;
 }
 
 void TMainForm::UpdateGraph() {
   if (!lastFit_ || !graph_ || graphCurrent_) return;
   graph_->SetData(std::make_shared<const GraphData>(MakeGraphData(lastFit_->fit, lastFit_->x, lastFit_->y)));
   graphCurrent_ = true;
+  UpdateExactCurve();
+}
+
+void TMainForm::UpdateExactCurve() {
+  if (!lastFit_ || !graph_ || !graphCurrent_ || !graph_->ExactCurveShown()) return;
+  const std::optional<FitResult> exact = ExactPolynomial(ExactOfLastFit());
+  graph_->SetExactCurve(exact ? std::make_shared<const FitResult>(*exact) : nullptr);
+}
+
+// From the label's top to the window's bottom, both edges in.
+ScreenRect TMainForm::ResultBand() const {
+  const ScreenPosition top = ClientToScreen(0, Answer->Top());
+  const ScreenPosition bottom = ClientToScreen(ClientWidth(), ClientHeight());
+  return {top.left, top.top, bottom.left - top.left + 1, bottom.top - top.top + 1};
 }
 
 void TMainForm::ShowGraph(TObject*) {
   if (!lastFit_) return;
   if (!graph_) {
-    // The result's band: from the label's top to the window's bottom, both
-    // edges in.
-    const ScreenPosition top = ClientToScreen(0, Answer->Top());
-    const ScreenPosition bottom = ClientToScreen(ClientWidth(), ClientHeight());
-    graph_ =
-        CreateGraphView(*this, {top.left, top.top, bottom.left - top.left + 1, bottom.top - top.top + 1});
+    graph_ = CreateGraphView(*this, ResultBand());
+    graph_->OnExactCurveWanted([this] { UpdateExactCurve(); });
   }
   UpdateGraph();
   graph_->Present();
+}
+
+void TMainForm::UpdateDetails() {
+  if (!lastFit_ || !details_ || detailsCurrent_) return;
+  details_->SetDetails(DescribeFit(lastFit_->fit, ExactOfLastFit(), LocaleDecimalMark()));
+  detailsCurrent_ = true;
+}
+
+void TMainForm::ShowDetails(TObject*) {
+  if (!lastFit_) return;
+  if (!details_) details_ = CreateDetailsView(*this, ResultBand());
+  UpdateDetails();
+  details_->Present();
 }
 
 void TMainForm::ShowResult(const FitResult& fit) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/details_view.h"
 #include "app/graph_view.h"
 #include "fit/column.h"
 #include "ui/button.h"
@@ -16,6 +17,7 @@ namespace peruka {
 
 struct DroppedFile;
 struct FitResult;
+class ExactFit;
 
 class TMainForm : public TForm {
  public:
@@ -57,22 +59,38 @@ class TMainForm : public TForm {
   // The result label's graph command: opens the graph window on the last
   // successful calculation (nothing before the first one).
   void ShowGraph(TObject* Sender);
+  // The result label's details command: opens the detail window on the last
+  // successful calculation (nothing before the first one).
+  void ShowDetails(TObject* Sender);
 
   // The graph command's menu item, enabled from the first successful
   // calculation on; the graph window, once opened.
   TMenuCommand* GraphCommand() const { return graphCommand_; }
   GraphView* Graph() const { return graph_.get(); }
+  // The same for the details command and the detail window.
+  TMenuCommand* DetailsCommand() const { return detailsCommand_; }
+  DetailsView* Details() const { return details_.get(); }
 
  private:
   struct LastFit;
 
   // Writes the result into the label and fits the window's height to it.
   void ShowResult(const FitResult& fit);
-  // Keeps a successful calculation for the graph, and shows it there at
-  // once while the graph window is open.
+  // Keeps a successful calculation for the graph and the detail window, and
+  // shows it in either at once while it is open.
   void KeepForGraph(const FitResult& fit, Column x, Column y);
-  // The graph of the kept calculation, built when first needed.
+  // The graph of the kept calculation, built when first needed, with the
+  // exact curve while the graph window asks for it.
   void UpdateGraph();
+  void UpdateExactCurve();
+  // The details of the kept calculation, likewise.
+  void UpdateDetails();
+  // The exact fit of the kept calculation, solved when first needed: it
+  // takes a while for many points.
+  const ExactFit& ExactOfLastFit();
+  // The result's band in screen coordinates, which the windows placed
+  // beside this one keep clear of.
+  ScreenRect ResultBand() const;
   // Appends the pairs of a Shift-JIS text to the columns, or shows the
   // notice naming its first line that is not a pair; false then.
   bool AppendPairs(std::string_view text);
@@ -80,7 +98,10 @@ class TMainForm : public TForm {
   TMenuCommand* graphCommand_ = nullptr;  // the result label's
   std::unique_ptr<GraphView> graph_;
   std::unique_ptr<LastFit> lastFit_;
-  bool graphCurrent_ = false;  // the graph window shows the kept calculation
+  bool graphCurrent_ = false;               // the graph window shows the kept calculation
+  TMenuCommand* detailsCommand_ = nullptr;  // the result label's
+  std::unique_ptr<DetailsView> details_;
+  bool detailsCurrent_ = false;  // the detail window shows the kept calculation
 };
 
 // The main window, set by the application object before the window's
@@ -94,6 +115,8 @@ const FormDefinition& MainFormDefinition();
 inline constexpr std::string_view kCopyResultKeys = "Ctrl+Shift+C";
 // The keys that open the graph window, in any control of the window.
 inline constexpr std::string_view kShowGraphKeys = "Ctrl+G";
+// The keys that open the detail window, in any control of the window.
+inline constexpr std::string_view kShowDetailsKeys = "Ctrl+D";
 // The keys of the column boxes' commands, in either column box.
 inline constexpr std::string_view kPastePairsKeys = "Ctrl+Shift+V";
 inline constexpr std::string_view kSaveDataKeys = "Ctrl+S";

@@ -101,22 +101,8 @@ GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, cons
     return Held(area.top + (ranges.y.hi - y) * yScale, area.top, area.height);
   };
 
-  // The curve at the centre of each pixel column.
+  geometry.curve = LayOutCurve(data.fit, ranges, area);
   const int columns = std::max(1, static_cast<int>(std::ceil(area.width)));
-  const Extended xStep = (static_cast<Extended>(ranges.x.hi) - ranges.x.lo) / area.width;
-  std::vector<PixelPoint> piece;
-  piece.reserve(static_cast<std::size_t>(columns));
-  for (int c = 0; c < columns; ++c) {
-    const Extended x = ranges.x.lo + xStep * (c + 0.5);
-    const Extended value = EvaluatePolynomial(data.fit, x);
-    if (!IsFinite(value)) {
-      if (!piece.empty()) geometry.curve.push_back(std::exchange(piece, {}));
-      continue;
-    }
-    const Extended pixel = area.top + (ranges.y.hi - value) * yScale;
-    piece.push_back({area.left + c + 0.5, Held(StoreDouble(pixel), area.top, area.height)});
-  }
-  if (!piece.empty()) geometry.curve.push_back(std::move(piece));
 
   // One mark per occupied cell.
   const auto cellsAcross = static_cast<std::size_t>(area.width / kMarkCell) + 1;
@@ -160,6 +146,30 @@ GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, cons
       if (!std::isnan(span.x)) geometry.residuals.push_back(span);
   }
   return geometry;
+}
+
+std::vector<std::vector<PixelPoint>> LayOutCurve(const FitResult& polynomial, const GraphRanges& ranges,
+                                                 const PlotArea& area) {
+  std::vector<std::vector<PixelPoint>> curve;
+  if (!Drawable(ranges)) return curve;
+  const double yScale = area.height / (ranges.y.hi - ranges.y.lo);
+  // The curve at the centre of each pixel column.
+  const int columns = std::max(1, static_cast<int>(std::ceil(area.width)));
+  const Extended xStep = (static_cast<Extended>(ranges.x.hi) - ranges.x.lo) / area.width;
+  std::vector<PixelPoint> piece;
+  piece.reserve(static_cast<std::size_t>(columns));
+  for (int c = 0; c < columns; ++c) {
+    const Extended x = ranges.x.lo + xStep * (c + 0.5);
+    const Extended value = EvaluatePolynomial(polynomial, x);
+    if (!IsFinite(value)) {
+      if (!piece.empty()) curve.push_back(std::exchange(piece, {}));
+      continue;
+    }
+    const Extended pixel = area.top + (ranges.y.hi - value) * yScale;
+    piece.push_back({area.left + c + 0.5, Held(StoreDouble(pixel), area.top, area.height)});
+  }
+  if (!piece.empty()) curve.push_back(std::move(piece));
+  return curve;
 }
 
 }  // namespace peruka

@@ -87,4 +87,8 @@ struct GraphGeometry {
 GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, const PlotArea& area,
                           bool residuals);
 
+// A polynomial's curve as GraphGeometry::curve lays the fit's out.
+std::vector<std::vector<PixelPoint>> LayOutCurve(const FitResult& polynomial, const GraphRanges& ranges,
+                                                 const PlotArea& area);
+
 }  // namespace peruka

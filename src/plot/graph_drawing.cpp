@@ -13,6 +13,7 @@ namespace {
 
 constexpr double kTickLength = 5.0;
 constexpr double kMarkRadius = 3.0;
+constexpr double kExactCurveWidth = 5.0;
 // Pixels per tick the axes aim at.
 constexpr double kPixelsPerYTick = 45.0;
 constexpr double kPixelsPerXTick = 90.0;
@@ -97,8 +98,20 @@ void DrawAxes(Drawing& drawing, const PlotArea& area, const GraphRanges& ranges,
   }
 }
 
-// The residuals, the curve and the points, inside the frame.
-void DrawData(Drawing& drawing, const PlotArea& area, const GraphGeometry& geometry, bool residuals) {
+void DrawCurve(Drawing& drawing, const std::vector<std::vector<PixelPoint>>& curve, Rgb color, double width) {
+  for (const std::vector<PixelPoint>& piece : curve) {
+    SmoothPolyline line{{}, color, width};
+    line.points.reserve(piece.size());
+    for (const PixelPoint& point : piece) line.points.push_back({point.x, point.y});
+    drawing.items.emplace_back(std::move(line));
+  }
+}
+
+// The residuals, the curves and the points, inside the frame; the exact
+// curve wider under the fit's, so that where the two agree it borders the
+// fit's on both sides, and where they part it runs on its own.
+void DrawData(Drawing& drawing, const PlotArea& area, const GraphGeometry& geometry, bool residuals,
+              const std::vector<std::vector<PixelPoint>>& exactCurve) {
   drawing.items.emplace_back(ClipBegin{{area.left, area.top, area.width, area.height}});
   if (residuals && !geometry.residuals.empty()) {
     LineSegments spans{{}, kResidualColor, 2.0, LineCap::kFlat};
@@ -107,12 +120,8 @@ void DrawData(Drawing& drawing, const PlotArea& area, const GraphGeometry& geome
       spans.ends.insert(spans.ends.end(), {{span.x, span.top}, {span.x, span.bottom}});
     drawing.items.emplace_back(std::move(spans));
   }
-  for (const std::vector<PixelPoint>& piece : geometry.curve) {
-    SmoothPolyline curve{{}, kCurveColor, 2.0};
-    curve.points.reserve(piece.size());
-    for (const PixelPoint& point : piece) curve.points.push_back({point.x, point.y});
-    drawing.items.emplace_back(std::move(curve));
-  }
+  DrawCurve(drawing, exactCurve, kExactCurveColor, kExactCurveWidth);
+  DrawCurve(drawing, geometry.curve, kCurveColor, 2.0);
   if (geometry.marks.size() <= kMaxRoundMarks) {
     Dots dots{{}, kMarkRadius, kMarkColor};
     dots.centres.reserve(geometry.marks.size());
@@ -146,10 +155,38 @@ void DrawHeading(Drawing& drawing, int width, const GraphTexts& texts, const Tex
   drawing.items.emplace_back(TextRun{{x, baseline}, texts.headingTail, pixelSize, kTextColor});
 }
 
+// The legend of the two curves, right-aligned on the line under the heading:
+// a stroke of each curve's colour before its name.
+void DrawLegend(Drawing& drawing, const PlotArea& area, const GraphTexts& texts, const TextMetrics& metrics,
+                int pixelSize) {
+  constexpr double kStroke = 16.0;
+  constexpr double kGap = 4.0;
+  constexpr double kBetween = 14.0;
+  const double ascent = metrics.Ascent(pixelSize);
+  const double baseline = 6.0 + metrics.Height(pixelSize) + ascent;
+  const double middle = baseline - ascent / 2.0 + 1.0;
+  const struct {
+    const std::string& name;
+    Rgb color;
+    double width;
+  } entries[] = {{texts.fitLegend, kCurveColor, 2.0},
+                 {texts.exactLegend, kExactCurveColor, kExactCurveWidth}};
+  double total = 0.0;
+  for (const auto& entry : entries) total += kStroke + kGap + metrics.Width(entry.name, pixelSize);
+  double x = std::max(4.0, area.left + area.width - total - kBetween);
+  for (const auto& entry : entries) {
+    drawing.items.emplace_back(
+        LineSegments{{{x, middle}, {x + kStroke, middle}}, entry.color, entry.width, LineCap::kFlat});
+    x += kStroke + kGap;
+    drawing.items.emplace_back(TextRun{{x, baseline}, entry.name, pixelSize, kTextColor});
+    x += metrics.Width(entry.name, pixelSize) + kBetween;
+  }
+}
+
 }  // namespace
 
 GraphPicture DrawGraph(const GraphData* data, int width, int height, bool residuals, const GraphTexts& texts,
-                       const TextMetrics& metrics, int pixelSize, char decimalMark) {
+                       const TextMetrics& metrics, int pixelSize, char decimalMark, const FitResult* exact) {
   GraphPicture picture;
   Drawing& drawing = picture.drawing;
   drawing.width = width;
@@ -161,14 +198,17 @@ GraphPicture DrawGraph(const GraphData* data, int width, int height, bool residu
   if (!data || data->x.empty()) return picture;
   Axes axes;
   GraphGeometry geometry;
+  std::vector<std::vector<PixelPoint>> exactCurve;
   picture.ranges = ChooseRanges(*data);
   if (Drawable(picture.ranges)) {
     picture.area = LayOutArea(picture.ranges, width, height, metrics, pixelSize, decimalMark, axes);
     geometry = LayOutGraph(*data, picture.ranges, picture.area, residuals);
+    if (exact) exactCurve = LayOutCurve(*exact, picture.ranges, picture.area);
   }
   DrawAxes(drawing, picture.area, picture.ranges, axes, metrics, pixelSize);
-  DrawData(drawing, picture.area, geometry, residuals);
+  DrawData(drawing, picture.area, geometry, residuals, exactCurve);
   DrawHeading(drawing, width, texts, metrics, pixelSize);
+  if (exact) DrawLegend(drawing, picture.area, texts, metrics, pixelSize);
   return picture;
 }
 

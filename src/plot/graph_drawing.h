@@ -1,7 +1,8 @@
 // The graph as a drawing: the points, the fitted polynomial, optionally the
-// residuals, the axes with their ticks and numbers, and a heading with the
-// degree and R², laid out for a size. The screen, an image and an SVG
-// document are all made from this one list.
+// residuals and another polynomial beside the fit (the exact one, with a
+// legend telling the two apart), the axes with their ticks and numbers, and
+// a heading with the degree and R², laid out for a size. The screen, an
+// image and an SVG document are all made from this one list.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +21,7 @@ inline constexpr Rgb kTextColor = 0x202020;
 inline constexpr Rgb kCurveColor = 0x1F5FBF;
 inline constexpr Rgb kMarkColor = 0xD04010;
 inline constexpr Rgb kResidualColor = 0x30A030;
+inline constexpr Rgb kExactCurveColor = 0xC0189C;
 
 // Up to this many marks are drawn as round dots; more as small squares.
 inline constexpr std::size_t kMaxRoundMarks = 4000;
@@ -32,6 +34,9 @@ struct GraphTexts {
   std::string headingLead;
   std::string headingExponent;
   std::string headingTail;
+  // The legend's names of the fit and of the exact polynomial.
+  std::string fitLegend;
+  std::string exactLegend;
 };
 
 struct GraphPicture {
@@ -42,8 +47,11 @@ struct GraphPicture {
 };
 
 // The graph of `data` (none: the background alone) at a size, its texts in
-// the backend's font at `pixelSize`, the tick numbers with the decimal mark.
+// the backend's font at `pixelSize`, the tick numbers with the decimal mark;
+// with the `exact` polynomial's curve, wider, under the fit's when it is
+// given (in the same ranges: the points and the fit choose them).
 GraphPicture DrawGraph(const GraphData* data, int width, int height, bool residuals, const GraphTexts& texts,
-                       const TextMetrics& metrics, int pixelSize, char decimalMark);
+                       const TextMetrics& metrics, int pixelSize, char decimalMark,
+                       const FitResult* exact = nullptr);
 
 }  // namespace peruka

@@ -1,6 +1,8 @@
 // The shared main window tests' glue for the Qt backend: Qt's test events,
 // the boxes through the layer's box hook.
+#include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -47,6 +49,14 @@ class QtWindowDriver final : public WindowDriver {
   }
 
   void Click(TButton& button) override { QTest::mouseClick(QtButton(&button), Qt::LeftButton); }
+  void PressKeys(TWinControl& control, std::string_view keys) override {
+    auto* memo = dynamic_cast<TMemo*>(&control);
+    QWidget* target = memo ? QtEdit(memo) : QtWidget(&control);
+    target->setFocus();
+    const QKeyCombination chord = QKeySequence(QString::fromLatin1(keys.data(), keys.size()))[0];
+    QTest::keyClick(target, chord.key(), chord.keyboardModifiers());
+  }
+  void Choose(TMenuCommand& command) override { QtAction(&command)->trigger(); }
   void ProcessEvents() override { QApplication::processEvents(); }
 
   const TControl* FocusedControl() const override { return ControlOfWidget(QApplication::focusWidget()); }

@@ -4,6 +4,8 @@
 // hook), read back through their windows and closed by their OK button.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <utility>
 
@@ -12,6 +14,8 @@
 #include "ui/message_box.h"
 #include "ui/message_form.h"
 #include "ui/win32/win32_api.h"
+#include "ui/win32/win32_keys.h"
+#include "ui/win32/win32_menu_command.h"
 #include "ui/win32/win32_message_pump.h"
 #include "ui/win32/win32_text.h"
 #include "ui/win32/win32_widget.h"
@@ -111,6 +115,31 @@ class Win32WindowDriver final : public WindowDriver {
 
   void Click(TButton& button) override {
     ::SendMessageW(Win32Window(&button), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  // The modifiers are held in the thread's key state while the key's
+  // messages are handled, as the system holds them for a real key press.
+  void PressKeys(TWinControl& control, std::string_view keys) override {
+    const KeyChord chord = ParseKeyChord(keys);
+    const HWND target = Win32Window(&control);
+    ::SetFocus(target);
+    BYTE state[256] = {};
+    ::GetKeyboardState(state);
+    BYTE held[256];
+    std::copy(std::begin(state), std::end(state), std::begin(held));
+    const std::pair<TShiftState, int> modifiers[] = {
+        {ssCtrl, VK_CONTROL}, {ssShift, VK_SHIFT}, {ssAlt, VK_MENU}};
+    for (const auto& [shift, key] : modifiers)
+      if (chord.shift & shift) held[key] = 0x80;
+    ::SetKeyboardState(held);
+    PostKey(target, chord.key);
+    ::SetKeyboardState(state);
+    Pump();
+  }
+
+  void Choose(TMenuCommand& command) override {
+    AsWin32(&command)->Run();
     Pump();
   }
 

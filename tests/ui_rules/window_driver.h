@@ -38,6 +38,11 @@ class WindowDriver {
   virtual void PressEnterInFocus() = 0;
   // A click of the left mouse button on the button.
   virtual void Click(TButton& button) = 0;
+  // Presses and releases the keys (portable text such as "Ctrl+D") in the
+  // control, with the focus there.
+  virtual void PressKeys(TWinControl& control, std::string_view keys) = 0;
+  // Chooses the command as from its control's context menu.
+  virtual void Choose(TMenuCommand& command) = 0;
   // Lets the events that are due run.
   virtual void ProcessEvents() = 0;
   // The control that has the keyboard focus, and whether the form is the

@@ -134,6 +134,7 @@ GraphCanvas::GraphCanvas(QWidget* parent) : QWidget(parent) {
 
 void GraphCanvas::SetData(std::shared_ptr<const GraphData> graph) {
   data_ = std::move(graph);
+  exact_.reset();
   cached_.reset();
   setAccessibleDescription(Heading());
   update();
@@ -146,6 +147,19 @@ void GraphCanvas::SetResidualsShown(bool shown) {
   update();
 }
 
+void GraphCanvas::SetExactCurve(std::shared_ptr<const FitResult> exact) {
+  exact_ = std::move(exact);
+  cached_.reset();
+  update();
+}
+
+void GraphCanvas::SetExactShown(bool shown) {
+  if (shown == exactShown_) return;
+  exactShown_ = shown;
+  cached_.reset();
+  update();
+}
+
 QString GraphCanvas::Heading() const {
   if (!data_) return {};
   return QString::fromStdString(GraphTextsOf(*data_, LocaleDecimalMark()).heading);
@@ -154,8 +168,9 @@ QString GraphCanvas::Heading() const {
 GraphPicture GraphCanvas::LayOut(QSize size) const {
   const QFont font = PixelFont(this->font());
   const GraphTexts texts = data_ ? GraphTextsOf(*data_, LocaleDecimalMark()) : GraphTexts{};
-  GraphPicture picture = DrawGraph(data_.get(), size.width(), size.height(), residuals_, texts,
-                                   QtTextMetrics(font), font.pixelSize(), LocaleDecimalMark());
+  GraphPicture picture =
+      DrawGraph(data_.get(), size.width(), size.height(), residuals_, texts, QtTextMetrics(font),
+                font.pixelSize(), LocaleDecimalMark(), exactShown_ ? exact_.get() : nullptr);
   picture.drawing.fontFamily = QFontInfo(font).family().toStdString();
   return picture;
 }

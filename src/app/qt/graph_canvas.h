@@ -26,6 +26,11 @@ class GraphCanvas : public QWidget {
   const GraphData* Data() const { return data_.get(); }
   void SetResidualsShown(bool shown);
   bool ResidualsShown() const { return residuals_; }
+  // The exact polynomial, drawn over the fit while shown; new data forget it.
+  void SetExactCurve(std::shared_ptr<const FitResult> exact);
+  const FitResult* ExactCurve() const { return exact_.get(); }
+  void SetExactShown(bool shown);
+  bool ExactShown() const { return exactShown_; }
 
   // The heading as text ("次数 3 の多項式  R² = 0.998765"), empty without data.
   QString Heading() const;
@@ -52,6 +57,8 @@ class GraphCanvas : public QWidget {
 
   std::shared_ptr<const GraphData> data_;
   bool residuals_ = false;
+  std::shared_ptr<const FitResult> exact_;
+  bool exactShown_ = false;
   mutable std::optional<GraphPicture> cached_;  // for the widget's own size
 };
 

@@ -47,12 +47,15 @@ GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   canvas_->setAccessibleName(title);
   residuals_ = new QCheckBox(ToQString(TextOf(WindowText::ShowResidualsOption)), this);
   residuals_->setAccessibleName(CommandName(residuals_->text()));
+  exact_ = new QCheckBox(ToQString(TextOf(WindowText::ShowExactOption)), this);
+  exact_->setAccessibleName(CommandName(exact_->text()));
   savePng_ = NewButton(WindowText::SavePngCommand, this);
   saveSvg_ = NewButton(WindowText::SaveSvgCommand, this);
   copyImage_ = NewButton(WindowText::CopyImageCommand, this);
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(residuals_);
+  controls->addWidget(exact_);
   controls->addStretch(1);
   controls->addWidget(savePng_);
   controls->addWidget(saveSvg_);
@@ -61,11 +64,16 @@ GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addWidget(canvas_, 1);
   layout->addLayout(controls);
-  setTabOrder(residuals_, savePng_);
+  setTabOrder(residuals_, exact_);
+  setTabOrder(exact_, savePng_);
   setTabOrder(savePng_, saveSvg_);
   setTabOrder(saveSvg_, copyImage_);
 
   connect(residuals_, &QCheckBox::toggled, canvas_, [this](bool on) { canvas_->SetResidualsShown(on); });
+  connect(exact_, &QCheckBox::toggled, canvas_, [this](bool on) {
+    canvas_->SetExactShown(on);
+    if (on && exactWanted_) DispatchEvent([this] { exactWanted_(); });
+  });
   connect(savePng_, &QPushButton::clicked, this, [this] { DispatchEvent([this] { SavePng(); }); });
   connect(saveSvg_, &QPushButton::clicked, this, [this] { DispatchEvent([this] { SaveSvg(); }); });
   connect(copyImage_, &QPushButton::clicked, this, [this] { DispatchEvent([this] { CopyImage(); }); });
@@ -73,6 +81,12 @@ GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 void GraphWindow::SetData(std::shared_ptr<const GraphData> graph) { canvas_->SetData(std::move(graph)); }
+
+void GraphWindow::SetExactCurve(std::shared_ptr<const FitResult> exact) {
+  canvas_->SetExactCurve(std::move(exact));
+}
+
+bool GraphWindow::ExactCurveShown() const { return exact_->isChecked(); }
 
 void GraphWindow::Present() {
   show();
@@ -88,6 +102,10 @@ std::unique_ptr<GraphView> CreateGraphView(TForm& mainWindow, const ScreenRect& 
 }
 
 void GraphWindow::PlaceBeside(const QWidget* window, const QRect& result) {
+  PlaceWindowBeside(*this, window, result);
+}
+
+void PlaceWindowBeside(QWidget& placed, const QWidget* window, const QRect& result) {
   const QScreen* screen = window->screen();
   if (!screen) return;
   const auto rect = [](const QRect& r) { return ScreenRect{r.x(), r.y(), r.width(), r.height()}; };
@@ -100,13 +118,13 @@ void GraphWindow::PlaceBeside(const QWidget* window, const QRect& result) {
   request.main = rect(frame);
   request.titleBar = rect(QRect(frame.topLeft(), QPoint(frame.right(), client.top() - 1)));
   request.result = rect(result);
-  const QSize preferred = size() + margins;
-  const QSize minimum = minimumSizeHint().expandedTo(minimumSize()) + margins;
+  const QSize preferred = placed.size() + margins;
+  const QSize minimum = placed.minimumSizeHint().expandedTo(placed.minimumSize()) + margins;
   request.preferred = {preferred.width(), preferred.height()};
   request.minimum = {minimum.width(), minimum.height()};
-  const ScreenRect placed = PlaceNextToMainWindow(request);
-  resize(QSize(placed.width, placed.height) - margins);
-  move(placed.left, placed.top);
+  const ScreenRect where = PlaceNextToMainWindow(request);
+  placed.resize(QSize(where.width, where.height) - margins);
+  placed.move(where.left, where.top);
 }
 
 void GraphWindow::SavePng() {

@@ -1,10 +1,11 @@
 // The graph window (グラフ): the graph of the last successful calculation,
-// with an option for the residuals, saving as PNG or SVG through the save
+// with options for the residuals and for the exact polynomial, saving as PNG or SVG through the save
 // dialog, and copying as an image. Escape closes it. It is owned by the
 // main window and hidden, not destroyed, when closed.
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "app/graph_view.h"
@@ -23,6 +24,9 @@ class GraphWindow : public QWidget, public GraphView {
   explicit GraphWindow(QWidget* owner);
 
   void SetData(std::shared_ptr<const GraphData> graph) override;
+  void SetExactCurve(std::shared_ptr<const FitResult> exact) override;
+  bool ExactCurveShown() const override;
+  void OnExactCurveWanted(std::function<void()> handler) override { exactWanted_ = std::move(handler); }
   bool Shown() const override { return isVisible(); }
   void Present() override;
   // Puts the window next to another one on the same screen (see
@@ -32,6 +36,7 @@ class GraphWindow : public QWidget, public GraphView {
 
   GraphCanvas* Canvas() const { return canvas_; }
   QCheckBox* ResidualsOption() const { return residuals_; }
+  QCheckBox* ExactOption() const { return exact_; }
   QPushButton* SavePngButton() const { return savePng_; }
   QPushButton* SaveSvgButton() const { return saveSvg_; }
   QPushButton* CopyImageButton() const { return copyImage_; }
@@ -51,9 +56,15 @@ class GraphWindow : public QWidget, public GraphView {
 
   GraphCanvas* canvas_ = nullptr;
   QCheckBox* residuals_ = nullptr;
+  QCheckBox* exact_ = nullptr;
+  std::function<void()> exactWanted_;
   QPushButton* savePng_ = nullptr;
   QPushButton* saveSvg_ = nullptr;
   QPushButton* copyImage_ = nullptr;
 };
+
+// Puts a window that has no frame yet next to another one on the same
+// screen, as GraphWindow::PlaceBeside does.
+void PlaceWindowBeside(QWidget& placed, const QWidget* window, const QRect& result);
 
 }  // namespace peruka

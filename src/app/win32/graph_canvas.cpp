@@ -80,6 +80,7 @@ void GraphCanvas::Forget() {
 
 void GraphCanvas::SetData(std::shared_ptr<const GraphData> graph) {
   data_ = std::move(graph);
+  exact_.reset();
   Forget();
   if (window_) {
     ::SetWindowTextW(window_, WideFromUtf8(Heading()).c_str());
@@ -90,6 +91,19 @@ void GraphCanvas::SetData(std::shared_ptr<const GraphData> graph) {
 void GraphCanvas::SetResidualsShown(bool shown) {
   if (shown == residuals_) return;
   residuals_ = shown;
+  Forget();
+  if (window_) ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+void GraphCanvas::SetExactCurve(std::shared_ptr<const FitResult> exact) {
+  exact_ = std::move(exact);
+  Forget();
+  if (window_) ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+void GraphCanvas::SetExactShown(bool shown) {
+  if (shown == exactShown_) return;
+  exactShown_ = shown;
   Forget();
   if (window_) ::InvalidateRect(window_, nullptr, FALSE);
 }
@@ -112,8 +126,8 @@ int GraphCanvas::Height() const {
 
 GraphPicture GraphCanvas::LayOut(int width, int height) const {
   const GraphTexts texts = data_ ? GraphTextsOf(*data_, LocaleDecimalMark()) : GraphTexts{};
-  GraphPicture picture =
-      DrawGraph(data_.get(), width, height, residuals_, texts, font_, pixelSize_, LocaleDecimalMark());
+  GraphPicture picture = DrawGraph(data_.get(), width, height, residuals_, texts, font_, pixelSize_,
+                                   LocaleDecimalMark(), exactShown_ ? exact_.get() : nullptr);
   picture.drawing.fontFamily = font_.FamilyName();
   return picture;
 }

@@ -30,6 +30,11 @@ class GraphCanvas {
   const GraphData* Data() const { return data_.get(); }
   void SetResidualsShown(bool shown);
   bool ResidualsShown() const { return residuals_; }
+  // The exact polynomial, drawn over the fit while shown; new data forget it.
+  void SetExactCurve(std::shared_ptr<const FitResult> exact);
+  const FitResult* ExactCurve() const { return exact_.get(); }
+  void SetExactShown(bool shown);
+  bool ExactShown() const { return exactShown_; }
 
   // The heading as text (UTF-8), empty without data.
   std::string Heading() const;
@@ -51,6 +56,8 @@ class GraphCanvas {
   int pixelSize_ = 12;
   std::shared_ptr<const GraphData> data_;
   bool residuals_ = false;
+  std::shared_ptr<const FitResult> exact_;
+  bool exactShown_ = false;
   HWND__* window_ = nullptr;
   HBITMAP__* kept_ = nullptr;  // the rendering at keptWidth_ x keptHeight_
   int keptWidth_ = 0;

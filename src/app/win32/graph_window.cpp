@@ -32,6 +32,7 @@ constexpr int kResidualsId = 101;
 constexpr int kSavePngId = 102;
 constexpr int kSaveSvgId = 103;
 constexpr int kCopyImageId = 104;
+constexpr int kExactId = 105;
 // The canvas's preferred and least size, and the spacing, at 96 pixels per inch.
 constexpr int kCanvasWidth = 640;
 constexpr int kCanvasHeight = 440;
@@ -153,6 +154,7 @@ void GraphWindow::CreateControls() {
     return child;
   };
   residuals_ = control(WindowText::ShowResidualsOption, BS_AUTOCHECKBOX, kResidualsId);
+  exact_ = control(WindowText::ShowExactOption, BS_AUTOCHECKBOX, kExactId);
   savePng_ = control(WindowText::SavePngCommand, BS_PUSHBUTTON, kSavePngId);
   saveSvg_ = control(WindowText::SaveSvgCommand, BS_PUSHBUTTON, kSaveSvgId);
   copyImage_ = control(WindowText::CopyImageCommand, BS_PUSHBUTTON, kCopyImageId);
@@ -160,13 +162,15 @@ void GraphWindow::CreateControls() {
 
 namespace {
 
-// The bottom row: the option at the left, the buttons at the right, in the
+// The bottom row: the options at the left, the buttons at the right, in the
 // controls' font.
 struct Row {
   int height = 0;
-  int option = 0;
+  int options[2] = {};
   int buttons[3] = {};
-  int Width(int spacing) const { return option + 3 * spacing + buttons[0] + buttons[1] + buttons[2]; }
+  int Width(int spacing) const {
+    return options[0] + options[1] + 4 * spacing + buttons[0] + buttons[1] + buttons[2];
+  }
 };
 
 int TextWidth(HDC dc, WindowText text) {
@@ -184,8 +188,10 @@ Row MeasureRow(HWND window, HFONT font, int pixelsPerInch) {
   ::GetTextMetricsW(dc, &metrics);
   row.height = std::max(MulDiv(23, pixelsPerInch, 96),
                         static_cast<int>(metrics.tmHeight) + MulDiv(8, pixelsPerInch, 96));
-  row.option = TextWidth(dc, WindowText::ShowResidualsOption) + ::GetSystemMetrics(SM_CXMENUCHECK) +
-               MulDiv(8, pixelsPerInch, 96);
+  const WindowText options[2] = {WindowText::ShowResidualsOption, WindowText::ShowExactOption};
+  for (int i = 0; i < 2; ++i)
+    row.options[i] =
+        TextWidth(dc, options[i]) + ::GetSystemMetrics(SM_CXMENUCHECK) + MulDiv(8, pixelsPerInch, 96);
   const WindowText buttons[3] = {WindowText::SavePngCommand, WindowText::SaveSvgCommand,
                                  WindowText::CopyImageCommand};
   for (int i = 0; i < 3; ++i)
@@ -216,7 +222,8 @@ void GraphWindow::LayOutControls(int clientWidth, int clientHeight) {
   const int rowTop = clientHeight - spacing - row.height;
   ::MoveWindow(canvas_->Handle(), spacing, spacing, std::max(0, clientWidth - 2 * spacing),
                std::max(0, rowTop - 2 * spacing), TRUE);
-  ::MoveWindow(residuals_, spacing, rowTop, row.option, row.height, TRUE);
+  ::MoveWindow(residuals_, spacing, rowTop, row.options[0], row.height, TRUE);
+  ::MoveWindow(exact_, 2 * spacing + row.options[0], rowTop, row.options[1], row.height, TRUE);
   int right = clientWidth - spacing;
   HWND buttons[3] = {savePng_, saveSvg_, copyImage_};
   for (int i = 2; i >= 0; --i) {
@@ -227,6 +234,14 @@ void GraphWindow::LayOutControls(int clientWidth, int clientHeight) {
 }
 
 void GraphWindow::SetData(std::shared_ptr<const GraphData> graph) { canvas_->SetData(std::move(graph)); }
+
+void GraphWindow::SetExactCurve(std::shared_ptr<const FitResult> exact) {
+  canvas_->SetExactCurve(std::move(exact));
+}
+
+bool GraphWindow::ExactCurveShown() const {
+  return exact_ && ::SendMessageW(exact_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 bool GraphWindow::Shown() const { return window_ && ::IsWindowVisible(window_); }
 
@@ -245,8 +260,17 @@ std::unique_ptr<GraphView> CreateGraphView(TForm& mainWindow, const ScreenRect& 
 }
 
 void GraphWindow::PlaceBeside(const ScreenRect& result) {
-  HWND main = Win32Window(&owner_);
-  if (!window_ || !main) return;
+  int minimumWidth = 0, minimumHeight = 0, preferredWidth = 0, preferredHeight = 0;
+  ClientSizes(minimumWidth, minimumHeight, preferredWidth, preferredHeight);
+  const SIZE preferred = FrameSize(preferredWidth, preferredHeight);
+  const SIZE minimum = FrameSize(minimumWidth, minimumHeight);
+  PlaceWindowBeside(window_, owner_, result, {preferred.cx, preferred.cy}, {minimum.cx, minimum.cy});
+}
+
+void PlaceWindowBeside(HWND window, TForm& owner, const ScreenRect& result, ScreenSize preferred,
+                       ScreenSize minimum) {
+  HWND main = Win32Window(&owner);
+  if (!window || !main) return;
   RECT frame{};
   ::GetWindowRect(main, &frame);
   POINT clientTop{0, 0};
@@ -259,14 +283,10 @@ void GraphWindow::PlaceBeside(const ScreenRect& result) {
   request.main = RectOf(frame);
   request.titleBar = {frame.left, frame.top, frame.right - frame.left, clientTop.y - frame.top};
   request.result = result;
-  int minimumWidth = 0, minimumHeight = 0, preferredWidth = 0, preferredHeight = 0;
-  ClientSizes(minimumWidth, minimumHeight, preferredWidth, preferredHeight);
-  const SIZE preferred = FrameSize(preferredWidth, preferredHeight);
-  const SIZE minimum = FrameSize(minimumWidth, minimumHeight);
-  request.preferred = {preferred.cx, preferred.cy};
-  request.minimum = {minimum.cx, minimum.cy};
+  request.preferred = preferred;
+  request.minimum = minimum;
   const ScreenRect placed = PlaceNextToMainWindow(request);
-  ::SetWindowPos(window_, nullptr, placed.left, placed.top, placed.width, placed.height,
+  ::SetWindowPos(window, nullptr, placed.left, placed.top, placed.width, placed.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -275,6 +295,10 @@ void GraphWindow::Command(int id) {
     switch (id) {
       case kResidualsId:
         canvas_->SetResidualsShown(::SendMessageW(residuals_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+        break;
+      case kExactId:
+        canvas_->SetExactShown(ExactCurveShown());
+        if (ExactCurveShown() && exactWanted_) exactWanted_();
         break;
       case kSavePngId:
         SavePng();

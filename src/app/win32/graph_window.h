@@ -1,11 +1,12 @@
 // The graph window (グラフ) on Windows: the graph of the last successful
-// calculation, with an option for the residuals, saving as PNG or SVG
+// calculation, with options for the residuals and the exact polynomial, saving as PNG or SVG
 // through the save dialog, and copying as an image. Its controls answer
 // their "&" keys with Alt, Tab moves between them, and Escape closes the
 // window. It is owned by the main window and hidden, not destroyed, when
 // closed.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -27,6 +28,9 @@ class GraphWindow final : public GraphView {
   GraphWindow& operator=(const GraphWindow&) = delete;
 
   void SetData(std::shared_ptr<const GraphData> graph) override;
+  void SetExactCurve(std::shared_ptr<const FitResult> exact) override;
+  bool ExactCurveShown() const override;
+  void OnExactCurveWanted(std::function<void()> handler) override { exactWanted_ = std::move(handler); }
   bool Shown() const override;
   void Present() override;
   // Puts the window next to the main window (see PlaceNextToMainWindow),
@@ -36,6 +40,7 @@ class GraphWindow final : public GraphView {
   HWND__* Handle() const { return window_; }
   GraphCanvas& Canvas() const { return *canvas_; }
   HWND__* ResidualsOption() const { return residuals_; }
+  HWND__* ExactOption() const { return exact_; }
   HWND__* SavePngButton() const { return savePng_; }
   HWND__* SaveSvgButton() const { return saveSvg_; }
   HWND__* CopyImageButton() const { return copyImage_; }
@@ -61,11 +66,18 @@ class GraphWindow final : public GraphView {
   HFONT__* font_ = nullptr;
   std::unique_ptr<GraphCanvas> canvas_;
   HWND__* residuals_ = nullptr;
+  HWND__* exact_ = nullptr;
+  std::function<void()> exactWanted_;
   HWND__* savePng_ = nullptr;
   HWND__* saveSvg_ = nullptr;
   HWND__* copyImage_ = nullptr;
   HWND__* lastFocus_ = nullptr;  // the control to focus again on activation
   int pixelsPerInch_ = 96;
 };
+
+// Puts a window next to the main window (see PlaceNextToMainWindow), keeping
+// clear of its title bar and of `result`, at its frame sizes.
+void PlaceWindowBeside(HWND__* window, TForm& owner, const ScreenRect& result, ScreenSize preferred,
+                       ScreenSize minimum);
 
 }  // namespace peruka

@@ -22,7 +22,7 @@ using Matrix = std::vector<std::vector<BigInteger>>;
 // Gauss-Jordan form): after the last step the left block is det·I, the
 // next column det·A⁻¹R and the right block det·A⁻¹, all integers, since
 // every division by the previous pivot is exact. False at a zero pivot.
-bool EliminateFractionFree(const ExactPowerSums::Sums& sums, Matrix& m) {
+bool EliminateFractionFree(const ExactSumIntegers& sums, Matrix& m) {
   const std::size_t size = sums.r.size();
   const std::size_t columns = 2 * size + 1;
   m.assign(size, std::vector<BigInteger>(columns));
@@ -61,7 +61,7 @@ std::optional<double> TQuantileFor(long freedom) {
 }  // namespace
 
 ExactFit ExactFit::Solve(const ExactPowerSums& power) {
-  const ExactPowerSums::Sums& sums = power.Integers();
+  const ExactSumIntegers& sums = power.Integers();
   ExactFit fit;
   fit.degree_ = sums.degree;
   fit.points_ = sums.points;

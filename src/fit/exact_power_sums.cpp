@@ -62,7 +62,7 @@ DecimalDigits Split(std::string_view text, char decimalMark) {
 }
 
 // Raises the scales of `sums` to xScale and yScale.
-void Rescale(ExactPowerSums::Sums& sums, unsigned xScale, unsigned yScale) {
+void Rescale(ExactSumIntegers& sums, unsigned xScale, unsigned yScale) {
   if (xScale > sums.xScale) {
     const BigInteger step = PowerOfTen(xScale - sums.xScale);
     BigInteger factor = step;
@@ -82,7 +82,7 @@ void Rescale(ExactPowerSums::Sums& sums, unsigned xScale, unsigned yScale) {
 
 }  // namespace
 
-ExactPowerSums::ExactPowerSums(int degree) : sums_(std::make_unique<Sums>()) {
+ExactPowerSums::ExactPowerSums(int degree) : sums_(std::make_unique<ExactSumIntegers>()) {
   if (degree < 0) throw std::out_of_range("ExactPowerSums: negative degree");
   sums_->degree = degree;
   sums_->s.resize(static_cast<std::size_t>(2 * degree + 1));
@@ -99,7 +99,7 @@ std::size_t ExactPowerSums::Points() const { return sums_->points; }
 void ExactPowerSums::Add(std::string_view xText, std::string_view yText, char decimalMark) {
   const DecimalDigits x = Split(xText, decimalMark);
   const DecimalDigits y = Split(yText, decimalMark);
-  Sums& sums = *sums_;
+  ExactSumIntegers& sums = *sums_;
   Rescale(sums, std::max(sums.xScale, static_cast<unsigned>(x.fractionDigits.size())),
           std::max(sums.yScale, static_cast<unsigned>(y.fractionDigits.size())));
   thread_local ScaledValue scaledX, scaledY;
@@ -137,8 +137,8 @@ void ExactPowerSums::Add(std::string_view xText, std::string_view yText, char de
 
 void ExactPowerSums::Merge(const ExactPowerSums& other) {
   if (other.sums_->degree != sums_->degree) throw std::invalid_argument("ExactPowerSums: degrees differ");
-  Sums& sums = *sums_;
-  Sums theirs = *other.sums_;
+  ExactSumIntegers& sums = *sums_;
+  ExactSumIntegers theirs = *other.sums_;
   const unsigned xScale = std::max(sums.xScale, theirs.xScale);
   const unsigned yScale = std::max(sums.yScale, theirs.yScale);
   Rescale(sums, xScale, yScale);

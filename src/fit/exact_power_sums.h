@@ -20,6 +20,8 @@
 
 namespace peruka {
 
+struct ExactSumIntegers;  // exact_sums_integers.h
+
 class ExactPowerSums {
  public:
   // 0 <= degree <= kMaxDegree.
@@ -37,11 +39,11 @@ class ExactPowerSums {
   int Degree() const;
   std::size_t Points() const;
 
-  struct Sums;  // the integers, for the solve
-  const Sums& Integers() const { return *sums_; }
+  // The integers, for the solve.
+  const ExactSumIntegers& Integers() const { return *sums_; }
 
  private:
-  std::unique_ptr<Sums> sums_;
+  std::unique_ptr<ExactSumIntegers> sums_;
 };
 
 }  // namespace peruka

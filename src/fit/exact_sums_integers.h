@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "fit/big_number.h"
-#include "fit/exact_power_sums.h"
 
 namespace peruka {
 
-struct ExactPowerSums::Sums {
+struct ExactSumIntegers {
   int degree = 0;
   std::size_t points = 0;
   unsigned xScale = 0;        // D: x·10^D is an integer for every x

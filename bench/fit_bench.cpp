@@ -77,10 +77,8 @@ void BM_FitCommandDegree20(benchmark::State& state) {
 }
 BENCHMARK(BM_FitCommandDegree20)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-// The one pass of peruka-fit -d 20 --pairs over a file of 10^6 points, the
-// reading side on the arithmetic's thread (0) or one batch ahead on its own
-// (1): the gain of the second core.
-void BM_OnePassDegree20(benchmark::State& state) {
+// The one pass of peruka-fit -d 20 --pairs over a file of 10^6 points.
+void OnePassDegree20(benchmark::State& state, cli::PassThreads threads, cli::FitRoutes routes) {
   SetLocaleDecimalMark('.');
   char path[] = "/tmp/peruka-bench-XXXXXX";
   const int fd = mkstemp(path);
@@ -92,19 +90,34 @@ void BM_OnePassDegree20(benchmark::State& state) {
   if (write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
     state.SkipWithError("short write");
   close(fd);
-  const auto threads = state.range(0) == 0 ? cli::PassThreads::One : cli::PassThreads::Two;
   for (auto _ : state) {
     std::FILE* file = std::fopen(path, "rb");
     cli::ColumnLineReader lines(file, path, false);
     cli::HeldMessages reports;
-    const cli::Outcome outcome = cli::StreamPairs(20, lines, '.', reports, threads);
+    const cli::Outcome outcome = cli::StreamPairs(20, lines, '.', reports, threads, nullptr, routes);
     std::fclose(file);
     if (outcome.kind != cli::OutcomeKind::Result) state.SkipWithError("the fit failed");
   }
   unlink(path);
   state.SetItemsProcessed(state.iterations() * 1000000);
 }
+
+// The reading side on the arithmetic's thread (0) or one batch ahead on its
+// own (1): the gain of the second core.
+void BM_OnePassDegree20(benchmark::State& state) {
+  OnePassDegree20(state, state.range(0) == 0 ? cli::PassThreads::One : cli::PassThreads::Two,
+                  cli::FitRoutes::Described);
+}
 BENCHMARK(BM_OnePassDegree20)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same pass making the calculation (0, as BM_OnePassDegree20/1), the
+// exact fit alone (1: --exact) or both (2: --stats), on two threads.
+void BM_OnePassRoutesDegree20(benchmark::State& state) {
+  const cli::FitRoutes routes[] = {cli::FitRoutes::Described, cli::FitRoutes::Exact,
+                                   cli::FitRoutes::DescribedAndExact};
+  OnePassDegree20(state, cli::PassThreads::Two, routes[state.range(0)]);
+}
+BENCHMARK(BM_OnePassRoutesDegree20)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace peruka::bench

@@ -70,12 +70,16 @@ int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, 
   InputNames names;
   KeptPoints kept;
   KeptPoints* const keep = options.stats ? &kept : nullptr;
+  const FitRoutes routes = options.exact   ? FitRoutes::Exact
+                           : options.stats ? FitRoutes::DescribedAndExact
+                                           : FitRoutes::Described;
   if (options.pairs) {
     names = {options.pairsFile, options.pairsFile};
     const InputFile file(options.pairsFile, in);
     ColumnLineReader lines(file.Stream(), options.pairsFile, options.shiftJis, kReadBlockSize, maxLineLength);
     try {
-      outcome = StreamPairs(options.degree, lines, LocaleDecimalMark(), reports, PassThreads::Two, keep);
+      outcome =
+          StreamPairs(options.degree, lines, LocaleDecimalMark(), reports, PassThreads::Two, keep, routes);
     } catch (const PairsFormatError& bad) {
       const std::string_view between = LocaleDecimalMark() == ','
                                            ? "no tab between x and y (the decimal mark is a comma)"
@@ -91,7 +95,7 @@ int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, 
                             maxLineLength);
     ColumnLineReader yLines(yFile.Stream(), options.files[1], options.shiftJis, kReadBlockSize,
                             maxLineLength);
-    outcome = StreamColumns(options.degree, xLines, yLines, reports, PassThreads::Two, keep);
+    outcome = StreamColumns(options.degree, xLines, yLines, reports, PassThreads::Two, keep, routes);
   }
   if (outcome.kind != OutcomeKind::Notice) reports.WriteLines(err);
   if (keep == nullptr || outcome.kind != OutcomeKind::Result)

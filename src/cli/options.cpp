@@ -108,6 +108,8 @@ Options ParseArguments(const std::vector<std::string>& args) {
       options.shiftJis = true;
     } else if (arg == "--stats") {
       options.stats = true;
+    } else if (arg == "--exact") {
+      options.exact = true;
     } else {
       throw UsageError{"unknown option " + Quoted(arg)};
     }

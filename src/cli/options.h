@@ -22,6 +22,7 @@ struct Options {
   char decimalMark = '.';  // whatever the locale: data files are written with "."
   OutputFormat format = OutputFormat::Text;
   bool stats = false;  // --stats: the fit's quality figures after the result
+  bool exact = false;  // --exact: the exact least-squares polynomial instead
   std::vector<std::string> files;
 };
 

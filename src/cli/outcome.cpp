@@ -31,6 +31,11 @@ std::optional<Place> FirstUnconverted(const Column& xColumn, const Column& yColu
   return std::nullopt;
 }
 
+std::string NotUniqueNotice(int degree) {
+  return "x の値が " + std::to_string(degree + 1) + " 種類より少ないので、" + std::to_string(degree) +
+         " 次の最小二乗多項式は一つに決まりません (無数にあります)";
+}
+
 void SetError(const Exception& error, Outcome& outcome) {
   if (dynamic_cast<const EConvertError*>(&error) != nullptr)
     outcome.kind = OutcomeKind::Convert;

@@ -9,6 +9,7 @@
 
 #include "fit/column.h"
 #include "fit/column_check.h"
+#include "fit/exact_fit.h"
 #include "fit/fit_polynomial.h"
 #include "numeric/exceptions.h"
 
@@ -40,8 +41,10 @@ struct Outcome {
   std::string message;
   std::size_t xCount = 0;  // line counts of the columns
   std::size_t yCount = 0;
-  std::optional<Place> place;  // for NotNumeric and Convert
-  FitResult fit;               // for a result
+  std::optional<Place> place;     // for NotNumeric and Convert
+  FitResult fit;                  // for a result
+  std::optional<ExactFit> exact;  // with an exact route, for a result
+  bool exactResult = false;       // `fit` holds the exact coefficients
   std::size_t domainReports = 0;
 };
 
@@ -60,6 +63,10 @@ std::optional<Place> FirstNonNumeric(const Column& xColumn, const Column& yColum
 // After an EConvertError of the fit, that is the text it names: an earlier
 // text beyond the double range would have ended the fit with EOverflow.
 std::optional<Place> FirstUnconverted(const Column& xColumn, const Column& yColumn);
+
+// The notice (UTF-8) for points whose x values have fewer than degree + 1
+// distinct values: the polynomial of that degree is not unique.
+std::string NotUniqueNotice(int degree);
 
 // The outcome of an exception of the runtime.
 void SetError(const Exception& error, Outcome& outcome);

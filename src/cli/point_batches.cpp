@@ -3,7 +3,9 @@
 #include "cli/pairs.h"
 #include "fit/fit_polynomial.h"
 #include "numeric/decimal_parse.h"
+#include "numeric/faults.h"
 #include "text/numeric_text.h"
+#include "text/shift_jis.h"
 #include "text/trim.h"
 
 namespace peruka::cli {
@@ -15,8 +17,9 @@ void PointBatch::Clear() {
   failure = nullptr;
 }
 
-PointReader::PointReader(int degree, ColumnLineReader& xLines, ColumnLineReader* yLines, char decimalMark)
-    : needs_(degree), xLines_(xLines), yLines_(yLines), decimalMark_(decimalMark) {}
+PointReader::PointReader(int degree, ColumnLineReader& xLines, ColumnLineReader* yLines, char decimalMark,
+                         bool allTexts)
+    : needs_(degree), xLines_(xLines), yLines_(yLines), decimalMark_(decimalMark), allTexts_(allTexts) {}
 
 bool PointReader::NextPoint(std::string_view& x, std::string_view& y) {
   if (yLines_ == nullptr) {
@@ -63,7 +66,8 @@ void PointReader::Take(std::string_view xLine, std::string_view yLine, PointBatc
   // matter: no further point goes to the arithmetic.
   if (nonNumericX_ || nonNumericY_) return;
   point.plain = !needs_.NeedsTexts(values);
-  if (!point.plain) {
+  point.hasTexts = !point.plain || allTexts_;
+  if (point.hasTexts) {
     point.textsAt = batch.texts.size();
     point.xLength = x.size();
     point.yLength = y.size();
@@ -85,31 +89,80 @@ void PointReader::Fill(PointBatch& batch) {
   }
 }
 
-PointArithmetic::PointArithmetic(int degree) : degree_(degree), builder_(degree) {}
+PointArithmetic::PointArithmetic(int degree, FitRoutes routes, char decimalMark)
+    : degree_(degree), routes_(routes), decimalMark_(decimalMark), builder_(degree) {
+  if (routes != FitRoutes::Described) exact_.emplace(degree);
+}
+
+bool PointArithmetic::AddDescribed(const PointBatch& batch, const PointBatch::Point& point,
+                                   std::size_t line) {
+  if (point.plain) {
+    builder_.AddPlain(point.values);  // raises nothing
+    return true;
+  }
+  try {
+    builder_.Add(point.values, batch.XText(point), batch.YText(point));
+    return true;
+  } catch (const Exception& error) {
+    Outcome outcome;
+    SetError(error, outcome);
+    if (outcome.kind == OutcomeKind::Convert) {
+      // Every earlier text converted, and x comes before y.
+      const bool inY = point.values.xConverts;
+      outcome.place = Place{inY, line, std::string(inY ? batch.YText(point) : batch.XText(point))};
+    }
+    error_ = std::move(outcome);
+    return false;
+  }
+}
+
+void PointArithmetic::SetConversionError(const PointBatch& batch, const PointBatch::Point& point,
+                                         std::size_t line) {
+  const bool inY = point.values.xConverts;
+  const std::string_view text = inY ? batch.YText(point) : batch.XText(point);
+  Outcome outcome;
+  try {
+    ParseDecimal(text);  // raises the conversion's own error: refused, or beyond the double range
+  } catch (const Exception& error) {
+    SetError(error, outcome);
+  }
+  if (outcome.kind == OutcomeKind::Convert) outcome.place = Place{inY, line, std::string(text)};
+  error_ = std::move(outcome);
+}
 
 void PointArithmetic::Add(const PointBatch& batch) {
   for (const PointBatch::Point& point : batch.points) {
     if (error_) return;
     const std::size_t line = ++points_;
-    if (point.plain) {
-      builder_.AddPlain(point.values);  // raises nothing
-      continue;
+    if (routes_ != FitRoutes::Exact && !AddDescribed(batch, point, line)) return;
+    if (!exact_) continue;
+    if (!point.values.xConverts || !point.values.yConverts) {
+      SetConversionError(batch, point, line);
+      return;
     }
-    const std::string_view x = batch.XText(point);
-    const std::string_view y = batch.YText(point);
-    try {
-      builder_.Add(point.values, x, y);
-    } catch (const Exception& error) {
-      Outcome outcome;
-      SetError(error, outcome);
-      if (outcome.kind == OutcomeKind::Convert) {
-        // Every earlier text converted, and x comes before y.
-        const bool inY = point.values.xConverts;
-        outcome.place = Place{inY, line, std::string(inY ? y : x)};
-      }
-      error_ = std::move(outcome);
-    }
+    exact_->Add(batch.XText(point), batch.YText(point), decimalMark_);
   }
+}
+
+void PointArithmetic::SetExactResult(Outcome& outcome) const {
+  const ExactFit& exact = *outcome.exact;
+  if (!exact.Unique()) {
+    outcome.kind = OutcomeKind::Notice;
+    outcome.message = Utf8ToShiftJis(NotUniqueNotice(degree_));
+    return;
+  }
+  if (!exact.Finite()) {
+    try {
+      RaiseFault(kFaultFloatOverflow);
+    } catch (const Exception& error) {
+      SetError(error, outcome);
+    }
+    return;
+  }
+  outcome.exactResult = true;
+  outcome.fit.degree = degree_;
+  for (int k = 0; k <= degree_; ++k)
+    outcome.fit.coefficients[static_cast<std::size_t>(k)] = exact.Coefficient(k);
 }
 
 Outcome PointArithmetic::Finish(const PointReader& reader, const HeldMessages& reports) {
@@ -125,11 +178,15 @@ Outcome PointArithmetic::Finish(const PointReader& reader, const HeldMessages& r
     outcome.place = reader.NonNumericX() ? reader.NonNumericX() : reader.NonNumericY();
   } else if (error_) {
     outcome = std::move(*error_);
+  } else if (routes_ == FitRoutes::Exact) {
+    outcome.exact = ExactFit::Solve(*exact_);
+    SetExactResult(outcome);
   } else {
     try {
       builder_.Finish();
       outcome.fit = Eliminate(degree_, builder_.Sums());
       outcome.fit.DeliverPendingFault();
+      if (exact_) outcome.exact = ExactFit::Solve(*exact_);
     } catch (const Exception& error) {
       SetError(error, outcome);
     }
@@ -137,6 +194,7 @@ Outcome PointArithmetic::Finish(const PointReader& reader, const HeldMessages& r
   outcome.xCount = xCount;
   outcome.yCount = yCount;
   if (outcome.check != ColumnCheck::Ok) {
+    outcome.exact.reset();
     outcome.kind = OutcomeKind::Notice;
     outcome.message = std::string(NoticeText(outcome.check));
   } else {

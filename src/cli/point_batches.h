@@ -12,11 +12,19 @@
 #include "cli/held_messages.h"
 #include "cli/line_reader.h"
 #include "cli/outcome.h"
+#include "fit/exact_power_sums.h"
 #include "fit/power_sums.h"
 
 namespace peruka::cli {
 
 inline constexpr std::size_t kBatchPoints = 4096;
+
+// Which fits the pass makes: the calculation as the window makes it, that
+// and the exact fit of the same texts (ExactPowerSums), or the exact fit
+// alone. The exact fit reads every point's texts; it takes only points
+// whose texts convert, so its errors are the conversion's, in the same
+// order.
+enum class FitRoutes { Described, DescribedAndExact, Exact };
 
 // A --pairs line without a separator.
 struct PairsFormatError {
@@ -32,7 +40,8 @@ struct PointBatch {
     std::size_t textsAt = 0;  // in `texts`: the x text, then the y text
     std::size_t xLength = 0;
     std::size_t yLength = 0;
-    bool plain = false;  // no texts needed (PowerSumsBuilder::NeedsTexts)
+    bool plain = false;     // no texts needed (PowerSumsBuilder::NeedsTexts)
+    bool hasTexts = false;  // the texts are in the batch
   };
   std::vector<Point> points;
   std::string texts;
@@ -51,7 +60,10 @@ struct PointBatch {
 // The reading side: column files in lockstep (yLines given) or a pairs file.
 class PointReader {
  public:
-  PointReader(int degree, ColumnLineReader& xLines, ColumnLineReader* yLines, char decimalMark);
+  // With `allTexts` every point's texts go into the batch, not only those
+  // the arithmetic of the calculation reads.
+  PointReader(int degree, ColumnLineReader& xLines, ColumnLineReader* yLines, char decimalMark,
+              bool allTexts = false);
 
   // Fills `batch` (cleared first) with up to kBatchPoints points and sets
   // `last` at the end of the input. Throws ReadError or PairsFormatError.
@@ -74,6 +86,7 @@ class PointReader {
   ColumnLineReader& xLines_;
   ColumnLineReader* yLines_;
   char decimalMark_;
+  bool allTexts_;
   std::size_t xCount_ = 0;
   std::size_t yCount_ = 0;
   std::optional<Place> nonNumericX_;
@@ -83,17 +96,31 @@ class PointReader {
 // The arithmetic: the points of the batches in order, until the first error.
 class PointArithmetic {
  public:
-  explicit PointArithmetic(int degree);
+  // The texts the exact fit reads are written with `decimalMark`; with an
+  // exact route the batches must hold every point's texts.
+  explicit PointArithmetic(int degree, FitRoutes routes = FitRoutes::Described, char decimalMark = '.');
 
   void Add(const PointBatch& batch);
   // The outcome, with the reading side's counts and places and the reports
-  // made meanwhile (counted unless the outcome is a notice).
+  // made meanwhile (counted unless the outcome is a notice). With an exact
+  // route it holds the exact fit; with FitRoutes::Exact the result is the
+  // exact polynomial, or a notice when it is not unique.
   Outcome Finish(const PointReader& reader, const HeldMessages& reports);
 
  private:
+  // The described arithmetic of one point; false after an error.
+  bool AddDescribed(const PointBatch& batch, const PointBatch::Point& point, std::size_t line);
+  // The conversion error of a point whose texts do not both convert.
+  void SetConversionError(const PointBatch& batch, const PointBatch::Point& point, std::size_t line);
+  // The exact polynomial as the result (FitRoutes::Exact).
+  void SetExactResult(Outcome& outcome) const;
+
   int degree_;
+  FitRoutes routes_;
+  char decimalMark_;
   std::size_t points_ = 0;
   PowerSumsBuilder builder_;
+  std::optional<ExactPowerSums> exact_;
   std::optional<Outcome> error_;
 };
 

@@ -24,6 +24,9 @@ const std::string& PlaceFile(const Place& place, const InputNames& names) {
   return place.inY ? names.y : names.x;
 }
 
+// The calculation's own result, when that is the one shown.
+const FitResult* Described(const Outcome& outcome) { return outcome.exactResult ? nullptr : &outcome.fit; }
+
 int StatusOf(OutcomeKind kind) {
   switch (kind) {
     case OutcomeKind::Result:
@@ -51,7 +54,8 @@ int ReportText(const Outcome& outcome, const InputNames& names, std::FILE* out, 
                const FitQuality* stats) {
   if (outcome.kind == OutcomeKind::Result) {
     const int status = WriteOut(ShiftJisToUtf8(ResultText(outcome.fit)) + "\n", kExitSuccess, out, err);
-    if (stats != nullptr && status == kExitSuccess) Write(err, StatsText(*stats));
+    if (stats != nullptr && status == kExitSuccess)
+      Write(err, StatsText(*stats, outcome.exact ? &*outcome.exact : nullptr, Described(outcome)));
     return status;
   }
   std::string text;
@@ -82,15 +86,19 @@ std::string_view KindName(OutcomeKind kind) {
   return "error";
 }
 
-std::string JsonResultFields(const Outcome& outcome) {
+std::string JsonResultFields(const Outcome& outcome, bool withStats) {
   const FitResult& fit = outcome.fit;
-  std::string json = ",\"degree\":" + std::to_string(fit.degree) +
-                     ",\"points\":" + std::to_string(outcome.xCount) + ",\"coefficients\":[";
+  std::string json =
+      ",\"degree\":" + std::to_string(fit.degree) + ",\"points\":" + std::to_string(outcome.xCount);
+  if (outcome.exactResult) json += ",\"exact\":true";
+  json += ",\"coefficients\":[";
   for (int k = fit.degree; k >= 0; --k) {
     const double value = fit.coefficients[static_cast<std::size_t>(k)];
     if (k != fit.degree) json += ',';
     json += "{\"power\":" + std::to_string(k) + ",\"value\":" + JsonNumber(value) + ",\"text\":" +
-            JsonString(ShiftJisToUtf8(FormatFixed(value, kCoefficientDigits, kCoefficientDecimals))) + "}";
+            JsonString(ShiftJisToUtf8(FormatFixed(value, kCoefficientDigits, kCoefficientDecimals)));
+    if (withStats && outcome.exact) json += CoefficientStatsJson(*outcome.exact, Described(outcome), k);
+    json += "}";
   }
   return json + "]";
 }
@@ -111,8 +119,13 @@ std::string JsonFailureFields(const Outcome& outcome, const InputNames& names) {
 int ReportJson(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err,
                const FitQuality* stats) {
   std::string json = "{\"kind\":" + JsonString(KindName(outcome.kind));
-  json += outcome.kind == OutcomeKind::Result ? JsonResultFields(outcome) : JsonFailureFields(outcome, names);
-  if (stats != nullptr && outcome.kind == OutcomeKind::Result) json += ",\"stats\":" + StatsJson(*stats);
+  const bool withStats = stats != nullptr && outcome.kind == OutcomeKind::Result;
+  json += outcome.kind == OutcomeKind::Result ? JsonResultFields(outcome, withStats)
+                                              : JsonFailureFields(outcome, names);
+  if (withStats) {
+    json += ",\"stats\":" + StatsJson(*stats);
+    if (outcome.exact) json += ",\"exact_fit\":" + ExactStatsJson(*outcome.exact, Described(outcome));
+  }
   json += ",\"domain_reports\":" + std::to_string(outcome.domainReports) + "}\n";
   return WriteOut(json, StatusOf(outcome.kind), out, err);
 }

@@ -6,6 +6,7 @@
 
 #include "cli/point_batches.h"
 #include "numeric/extended.h"
+#include "numeric/locale_mark.h"
 
 namespace peruka::cli {
 
@@ -90,9 +91,9 @@ void Keep(const PointBatch& batch, KeptPoints* kept) {
   }
 }
 
-Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThreads threads,
-                KeptPoints* kept) {
-  PointArithmetic arithmetic(degree);
+Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThreads threads, KeptPoints* kept,
+                FitRoutes routes) {
+  PointArithmetic arithmetic(degree, routes, LocaleDecimalMark());
   const HoldMessagesScope hold(reports);
   if (threads == PassThreads::One) {
     PointBatch batch;
@@ -117,15 +118,15 @@ Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThre
 }  // namespace
 
 Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yLines, HeldMessages& reports,
-                      PassThreads threads, KeptPoints* kept) {
-  PointReader reader(degree, xLines, &yLines, '.');
-  return RunPass(degree, reader, reports, threads, kept);
+                      PassThreads threads, KeptPoints* kept, FitRoutes routes) {
+  PointReader reader(degree, xLines, &yLines, '.', routes != FitRoutes::Described);
+  return RunPass(degree, reader, reports, threads, kept, routes);
 }
 
 Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports,
-                    PassThreads threads, KeptPoints* kept) {
-  PointReader reader(degree, lines, nullptr, decimalMark);
-  return RunPass(degree, reader, reports, threads, kept);
+                    PassThreads threads, KeptPoints* kept, FitRoutes routes) {
+  PointReader reader(degree, lines, nullptr, decimalMark, routes != FitRoutes::Described);
+  return RunPass(degree, reader, reports, threads, kept, routes);
 }
 
 }  // namespace peruka::cli

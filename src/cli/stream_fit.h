@@ -11,7 +11,8 @@
 // (PowerSumsBuilder over the converted values, in point order). With
 // PassThreads::Two the reading side runs a batch of points ahead on a
 // thread of its own; the arithmetic sees the same values in the same order,
-// so the outcome is the same bit for bit.
+// so the outcome is the same bit for bit. The routes (FitRoutes) say
+// whether the exact fit is made too, or alone.
 #pragma once
 
 #include <vector>
@@ -36,11 +37,13 @@ struct KeptPoints {
 // the power function go to `reports`. Throws ReadError. With `kept`, the
 // points are kept there as well (likewise for StreamPairs).
 Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yLines, HeldMessages& reports,
-                      PassThreads threads = PassThreads::Two, KeptPoints* kept = nullptr);
+                      PassThreads threads = PassThreads::Two, KeptPoints* kept = nullptr,
+                      FitRoutes routes = FitRoutes::Described);
 
 // One pairs file, each line cut at its separator (PairSeparator). Throws
 // ReadError, or PairsFormatError at the first line without a separator.
 Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports,
-                    PassThreads threads = PassThreads::Two, KeptPoints* kept = nullptr);
+                    PassThreads threads = PassThreads::Two, KeptPoints* kept = nullptr,
+                    FitRoutes routes = FitRoutes::Described);
 
 }  // namespace peruka::cli

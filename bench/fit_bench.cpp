@@ -11,6 +11,7 @@
 #include "cli/pairs.h"
 #include "cli/stream_fit.h"
 #include "fit/column_check.h"
+#include "fit/exact_fit.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
 #include "numeric/locale_mark.h"
@@ -50,6 +51,37 @@ void BM_FitDegree20(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_FitDegree20)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The exact fit at degree 20 over 10^6 points (x and y with six decimals):
+// 0, x on a grid of 4001 values as in the other benchmarks' data, grouped by
+// x; 1, every x distinct, grouped; 2, every x distinct, not grouped.
+void BM_ExactFitDegree20(benchmark::State& state) {
+  constexpr std::size_t kPoints = 1000000;
+  const bool distinct = state.range(0) != 0;
+  const auto grouping = state.range(0) == 2 ? ExactPowerSums::Grouping::None : ExactPowerSums::Grouping::ByX;
+  std::vector<std::string> x;
+  std::vector<std::string> y;
+  char text[32];
+  for (std::size_t i = 0; i < kPoints; ++i) {
+    const long long micro = distinct ? static_cast<long long>(i * 4) - 2000000
+                                     : static_cast<long long>(i % 4001) * 1000 - 2000000;
+    std::snprintf(text, sizeof text, "%s%lld.%06lld", micro < 0 ? "-" : "", std::llabs(micro) / 1000000,
+                  std::llabs(micro) % 1000000);
+    x.emplace_back(text);
+    std::snprintf(text, sizeof text, "%lld.%06lld", static_cast<long long>(i % 7),
+                  static_cast<long long>(i * 7919 % 1000000));
+    y.emplace_back(text);
+  }
+  for (auto _ : state) {
+    ExactPowerSums sums(20, grouping);
+    for (std::size_t i = 0; i < kPoints; ++i) sums.Add(x[i], y[i], '.');
+    const ExactFit fit = ExactFit::Solve(sums);
+    if (!fit.Unique()) state.SkipWithError("not unique");
+    benchmark::DoNotOptimize(fit.Coefficient(20));
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long long>(kPoints));
+}
+BENCHMARK(BM_ExactFitDegree20)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // peruka-fit -d 20 --pairs FILE in-process: reading, converting, splitting,
 // checking, fitting and writing the result.

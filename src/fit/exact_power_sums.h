@@ -12,6 +12,11 @@
 // with the digits of the sums, never with the number of points. The sums
 // do not depend on the order of the points, so two halves of the input
 // can be summed apart and merged.
+//
+// Two routes give the same integers: Grouping::None adds every point's
+// powers at once; Grouping::ByX (the default) holds points of a small x
+// back in ExactXGroups and forms the powers of each distinct x once.
+// Tests compare the two.
 #pragma once
 
 #include <cstddef>
@@ -21,11 +26,14 @@
 namespace peruka {
 
 struct ExactSumIntegers;  // exact_sums_integers.h
+class ExactXGroups;       // exact_x_groups.h
 
 class ExactPowerSums {
  public:
+  enum class Grouping { ByX, None };
+
   // 0 <= degree <= kMaxDegree.
-  explicit ExactPowerSums(int degree);
+  explicit ExactPowerSums(int degree, Grouping grouping = Grouping::ByX);
   ~ExactPowerSums();
   ExactPowerSums(ExactPowerSums&&) noexcept;
   ExactPowerSums& operator=(ExactPowerSums&&) noexcept;
@@ -39,11 +47,16 @@ class ExactPowerSums {
   int Degree() const;
   std::size_t Points() const;
 
-  // The integers, for the solve.
-  const ExactSumIntegers& Integers() const { return *sums_; }
+  // The integers, for the solve (the held-back points added first).
+  const ExactSumIntegers& Integers() const;
 
  private:
+  void AddGroups() const;
+
   std::unique_ptr<ExactSumIntegers> sums_;
+  std::unique_ptr<ExactXGroups> groups_;  // null for Grouping::None
+  // Σ y² of the held-back points, while it fits.
+  mutable unsigned __int128 ySquares_ = 0;
 };
 
 }  // namespace peruka

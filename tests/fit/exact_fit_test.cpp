@@ -21,6 +21,7 @@
 
 #include "fit/column.h"
 #include "fit/exact_power_sums.h"
+#include "fit/exact_sums_integers.h"
 #include "fit/fit_polynomial.h"
 #include "numeric/locale_mark.h"
 #include "numeric/math_error.h"
@@ -122,8 +123,9 @@ std::vector<ExactCase> LoadCases() {
   return cases;
 }
 
-ExactPowerSums SumsOf(const ExactCase& c, std::size_t from, std::size_t to, char mark = '.') {
-  ExactPowerSums sums(c.degree);
+ExactPowerSums SumsOf(const ExactCase& c, std::size_t from, std::size_t to, char mark = '.',
+                      ExactPowerSums::Grouping grouping = ExactPowerSums::Grouping::ByX) {
+  ExactPowerSums sums(c.degree, grouping);
   for (std::size_t i = from; i < to; ++i) sums.Add(c.x[i], c.y[i], mark);
   return sums;
 }
@@ -165,6 +167,35 @@ TEST_F(ExactFitTable, MergedPartsGiveTheSameBitsAsOnePass) {
       EXPECT_EQ(Figures(ExactFit::Solve(first)), c.figures) << c.name << " split at " << split;
     }
   }
+}
+
+TEST_F(ExactFitTable, UngroupedRouteGivesTheSameBits) {
+  for (const ExactCase& c : cases_)
+    EXPECT_EQ(Figures(ExactFit::Solve(SumsOf(c, 0, c.x.size(), '.', ExactPowerSums::Grouping::None))),
+              c.figures)
+        << c.name;
+}
+
+// Enough distinct x values to fill the groups' table several times, some
+// repeated, some too long for 64 bits, and a y scale that grows midway.
+TEST(ExactPowerSums, GroupedAndUngroupedSumsAreTheSameIntegers) {
+  ExactPowerSums grouped(3, ExactPowerSums::Grouping::ByX);
+  ExactPowerSums plain(3, ExactPowerSums::Grouping::None);
+  for (int i = 0; i < 30000; ++i) {
+    const std::string x =
+        i % 5000 == 7 ? "123456789012345678901.5" : std::to_string((i * 7919) % 20011 - 10000) + ".25";
+    const std::string y = i < 15000 ? std::to_string(i % 97) : std::to_string(i % 89) + ".125";
+    grouped.Add(x, y, '.');
+    plain.Add(x, y, '.');
+  }
+  const ExactSumIntegers& a = grouped.Integers();
+  const ExactSumIntegers& b = plain.Integers();
+  EXPECT_EQ(a.points, b.points);
+  EXPECT_EQ(a.xScale, b.xScale);
+  EXPECT_EQ(a.yScale, b.yScale);
+  EXPECT_EQ(a.s, b.s);
+  EXPECT_EQ(a.r, b.r);
+  EXPECT_EQ(a.q, b.q);
 }
 
 TEST_F(ExactFitTable, ColumnsGiveTheSameBitsUnderEitherMark) {

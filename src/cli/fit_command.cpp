@@ -129,9 +129,17 @@ exactly as the calculator window's calculate button does.
                         conversion.
       --format F        "text" (the default): the window's texts, as below;
                         "json": one JSON object on standard output instead
-      --stats           after a result, also the fit's quality figures (see
-                        below). Keeps the converted points in memory, 16
-                        bytes a point, for a second look after the fit
+      --stats           after a result, also the fit's quality figures and
+                        the exact fit's (see below). Keeps the converted
+                        points in memory, 16 bytes a point, for a second
+                        look after the fit
+      --exact           print the exact least-squares polynomial of the
+                        decimal values as typed instead: every coefficient
+                        the exact rational solution rounded once to the
+                        nearest double, in the same layout. A notice (exit
+                        1) when x has fewer than N + 1 distinct values, as
+                        the polynomial is then not unique. No power
+                        function is used, so no "powl: DOMAIN error" report
   -h, --help            show this help and exit
       --version         show the version and exit
       --                end of options
@@ -171,16 +179,24 @@ Its members, in this order, those in brackets only where they apply:
   for "result":
   "degree"          the degree N
   "points"          the number of points
+  ["exact"]         true, with --exact
   "coefficients"    highest power first, each {"power": k, "value": the
                     coefficient as the shortest decimal number that reads back
                     as the same double, "text": its 15-decimal text as the
-                    window shows it}
+                    window shows it}; with --stats also "exact" (the exact
+                    coefficient), "trusted_digits" (of "value"; not with
+                    --exact), "standard_error" and "interval" ([lower,
+                    upper], 95%), null where undefined
   ["stats"]         with --stats: {"r_squared", "adjusted_r_squared",
                     "residual_standard_error", "max_abs_residual",
                     "max_residual_point", "condition_number",
                     "condition_warning"}, each a number, null where it is
                     undefined (or the condition number infinite), the point
                     counted from 1 like lines, the warning true or false
+  ["exact_fit"]     with --stats: {"unique", and when true
+                    "residual_sum_of_squares", "r_squared",
+                    "adjusted_r_squared", "residual_standard_deviation",
+                    "t_quantile", "low_trust": [{"power", "digits"}, ...]}
   otherwise:
   "message"         the notice or error text (without the error's ".")
   ["file", "line", "text"]  where the fault is: FILE as named ("-" for
@@ -196,9 +212,18 @@ With --stats, in text mode a block follows the result on standard error:
 sqrt(SSres/(m - N - 1)) (both undefined unless m > N + 1), 最大絶対残差
 (点 I) with I counted from 1 like lines, and 正規方程式の条件数, the 1-norm
 condition number of the normal matrix estimated in extended precision.
-Above 1e12 a warning follows: a double holds about 16 significant digits,
-so the coefficients may have lost digits. Residuals use the printed coefficients
-(as doubles) on the converted points; m is the number of points.
+Residuals use the printed coefficients (as doubles) on the converted points;
+m is the number of points.
+A second block gives the exact fit: the least-squares polynomial of the
+decimal values as typed, from the normal equations in integers, solved
+exactly. Per power: the exact coefficient, how many significant digits of the
+printed one agree with it (正しい桁数, 0 to 17), the standard error
+sqrt(s²·(A⁻¹)kk) with s² = SSres/(m - N - 1) and the 95% interval with
+Student's t for m - N - 1 degrees of freedom; then R², the adjusted R², the
+residual standard deviation s and SSres of the exact polynomial. Each figure
+is exact until it is rounded once to a double. A warning names every printed
+coefficient with fewer than 6 correct digits, and says when the condition
+number is above 1e12.
 )help";
 }
 

@@ -27,6 +27,15 @@ bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string
     return true;
   }
   if (i + 1 >= args.size()) throw UsageError{"option " + Quoted(arg) + " needs a value"};
+  // An option name where the value should be is a forgotten value, not a
+  // value: "--pairs --format json data.tsv". A file of such a name can
+  // still be given as --pairs=--name.
+  const std::string_view next = args[i + 1];
+  if (next.size() > 2 && next.starts_with("--")) {
+    const std::string got = "; got the option " + Quoted(next);
+    throw UsageError{longName == "--pairs" ? "--pairs needs a file name" + got
+                                           : "option " + Quoted(arg) + " needs a value" + got};
+  }
   value = args[++i];
   return true;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/evaluations.h"
 #include "cli/held_messages.h"
 #include "cli/line_reader.h"
 #include "cli/options.h"
@@ -70,9 +71,17 @@ int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, 
   InputNames names;
   KeptPoints kept;
   KeptPoints* const keep = options.stats ? &kept : nullptr;
-  const FitRoutes routes = options.exact   ? FitRoutes::Exact
-                           : options.stats ? FitRoutes::DescribedAndExact
-                                           : FitRoutes::Described;
+  // The values at new x are checked before the data are read.
+  std::vector<AtPoint> atPoints;
+  try {
+    atPoints = ReadAtPoints(options, in, maxLineLength);
+  } catch (const AtPointError& refused) {
+    return Report(refused.outcome, {refused.name, refused.name}, options.format, out, err);
+  }
+  const bool evaluate = !options.at.empty() || !options.atFile.empty();
+  const FitRoutes routes = options.exact               ? FitRoutes::Exact
+                           : options.stats || evaluate ? FitRoutes::DescribedAndExact
+                                                       : FitRoutes::Described;
   if (options.pairs) {
     names = {options.pairsFile, options.pairsFile};
     const InputFile file(options.pairsFile, in);
@@ -98,10 +107,11 @@ int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, 
     outcome = StreamColumns(options.degree, xLines, yLines, reports, PassThreads::Two, keep, routes);
   }
   if (outcome.kind != OutcomeKind::Notice) reports.WriteLines(err);
+  const std::vector<AtPoint>* const at = evaluate ? &atPoints : nullptr;
   if (keep == nullptr || outcome.kind != OutcomeKind::Result)
-    return Report(outcome, names, options.format, out, err);
+    return Report(outcome, names, options.format, out, err, nullptr, at);
   const FitQuality stats = MeasureFit(outcome.fit, kept.x, kept.y);
-  return Report(outcome, names, options.format, out, err, &stats);
+  return Report(outcome, names, options.format, out, err, &stats, at);
 }
 
 }  // namespace
@@ -140,6 +150,13 @@ exactly as the calculator window's calculate button does.
                         1) when x has fewer than N + 1 distinct values, as
                         the polynomial is then not unique. No power
                         function is used, so no "powl: DOMAIN error" report
+      --at X            after the result, the polynomial's value at X with the
+                        95% intervals of the fitted mean and of a new
+                        observation (repeatable); X is checked and converted
+                        as a data value is, and a refused one is named as
+                        "--at:I" (the I-th --at)
+      --at-file F       the same for every line of F ("-": standard input,
+                        unless the data come from there)
   -h, --help            show this help and exit
       --version         show the version and exit
       --                end of options
@@ -187,6 +204,10 @@ Its members, in this order, those in brackets only where they apply:
                     coefficient), "trusted_digits" (of "value"; not with
                     --exact), "standard_error" and "interval" ([lower,
                     upper], 95%), null where undefined
+  ["evaluations"]   with --at or --at-file: [{"x": the text, "value",
+                    "from": "exact" or "calculated", "mean_interval",
+                    "prediction_interval"}, ...], the intervals [lower,
+                    upper] or null
   ["stats"]         with --stats: {"r_squared", "adjusted_r_squared",
                     "residual_standard_error", "max_abs_residual",
                     "max_residual_point", "condition_number",
@@ -214,6 +235,11 @@ sqrt(SSres/(m - N - 1)) (both undefined unless m > N + 1), 最大絶対残差
 condition number of the normal matrix estimated in extended precision.
 Residuals use the printed coefficients (as doubles) on the converted points;
 m is the number of points.
+With --at, each line reads "p(X) = V" and where V comes from: the exact
+fit's coefficients (厳密解), or the calculation's (計算結果) when the exact
+polynomial is not unique; V is Horner's rule in extended precision. Then the
+95% interval of the mean, V ± t·sqrt(s²·vᵀA⁻¹v) with v = (1, X, ..., X^N),
+and of a new observation, V ± t·sqrt(s²·(1 + vᵀA⁻¹v)), from the exact fit.
 A second block gives the exact fit: the least-squares polynomial of the
 decimal values as typed, from the normal equations in integers, solved
 exactly. Per power: the exact coefficient, how many significant digits of the

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "fit/power_sums.h"
@@ -111,6 +112,11 @@ Options ParseArguments(const std::vector<std::string>& args) {
       options.pairsFile = value;
     } else if (TakeValue(args, i, "", "--decimal-mark", value)) {
       options.decimalMark = ParseDecimalMark(value);
+    } else if (TakeValue(args, i, "", "--at-file", value)) {
+      if (!options.atFile.empty()) throw UsageError{"--at-file may be given only once"};
+      options.atFile = value;
+    } else if (TakeValue(args, i, "", "--at", value)) {
+      options.at.push_back(value);
     } else if (TakeValue(args, i, "", "--format", value)) {
       options.format = ParseFormat(value);
     } else if (arg == "--sjis") {
@@ -123,6 +129,11 @@ Options ParseArguments(const std::vector<std::string>& args) {
       throw UsageError{"unknown option " + Quoted(arg)};
     }
   }
+  if (options.atFile == kStandardInputName &&
+      (options.pairsFile == kStandardInputName ||
+       (!options.pairs &&
+        std::find(options.files.begin(), options.files.end(), kStandardInputName) != options.files.end())))
+    throw UsageError{"standard input ('-') cannot be both the data and the --at-file"};
   if (options.pairs) {
     if (!options.files.empty())
       throw UsageError{"--pairs reads one file; unexpected argument " + Quoted(options.files.front())};

@@ -21,8 +21,10 @@ struct Options {
   bool shiftJis = false;
   char decimalMark = '.';  // whatever the locale: data files are written with "."
   OutputFormat format = OutputFormat::Text;
-  bool stats = false;  // --stats: the fit's quality figures after the result
-  bool exact = false;  // --exact: the exact least-squares polynomial instead
+  bool stats = false;           // --stats: the fit's quality figures after the result
+  bool exact = false;           // --exact: the exact least-squares polynomial instead
+  std::vector<std::string> at;  // --at X, in order
+  std::string atFile;           // --at-file F
   std::vector<std::string> files;
 };
 

@@ -51,9 +51,11 @@ int WriteOut(std::string_view text, int status, std::FILE* out, std::FILE* err) 
 }
 
 int ReportText(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err,
-               const FitQuality* stats) {
+               const FitQuality* stats, const std::vector<AtPoint>* at) {
   if (outcome.kind == OutcomeKind::Result) {
-    const int status = WriteOut(ShiftJisToUtf8(ResultText(outcome.fit)) + "\n", kExitSuccess, out, err);
+    std::string text = ShiftJisToUtf8(ResultText(outcome.fit)) + "\n";
+    if (at != nullptr) text += EvaluationsText(outcome, *at);
+    const int status = WriteOut(text, kExitSuccess, out, err);
     if (stats != nullptr && status == kExitSuccess)
       Write(err, StatsText(*stats, outcome.exact ? &*outcome.exact : nullptr, Described(outcome)));
     return status;
@@ -117,11 +119,12 @@ std::string JsonFailureFields(const Outcome& outcome, const InputNames& names) {
 }
 
 int ReportJson(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err,
-               const FitQuality* stats) {
+               const FitQuality* stats, const std::vector<AtPoint>* at) {
   std::string json = "{\"kind\":" + JsonString(KindName(outcome.kind));
   const bool withStats = stats != nullptr && outcome.kind == OutcomeKind::Result;
   json += outcome.kind == OutcomeKind::Result ? JsonResultFields(outcome, withStats)
                                               : JsonFailureFields(outcome, names);
+  if (at != nullptr && outcome.kind == OutcomeKind::Result) json += EvaluationsJson(outcome, *at);
   if (withStats) {
     json += ",\"stats\":" + StatsJson(*stats);
     if (outcome.exact) json += ",\"exact_fit\":" + ExactStatsJson(*outcome.exact, Described(outcome));
@@ -142,9 +145,9 @@ std::string LocationPrefix(std::string_view name, std::size_t line) {
 }
 
 int Report(const Outcome& outcome, const InputNames& names, OutputFormat format, std::FILE* out,
-           std::FILE* err, const FitQuality* stats) {
-  return format == OutputFormat::Json ? ReportJson(outcome, names, out, err, stats)
-                                      : ReportText(outcome, names, out, err, stats);
+           std::FILE* err, const FitQuality* stats, const std::vector<AtPoint>* at) {
+  return format == OutputFormat::Json ? ReportJson(outcome, names, out, err, stats, at)
+                                      : ReportText(outcome, names, out, err, stats, at);
 }
 
 }  // namespace peruka::cli

@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/evaluations.h"
 #include "cli/options.h"
 #include "cli/outcome.h"
 #include "fit/fit_quality.h"
@@ -29,7 +31,8 @@ std::string LocationPrefix(std::string_view name, std::size_t line);
 // "powl: DOMAIN error" lines already on `err` are flushed before a result
 // is written. With `stats` (--stats) a result is followed by its quality
 // figures: a block on `err` after the result text, or the "stats" member.
+// With `at` (--at, --at-file) a result is followed by its values there.
 int Report(const Outcome& outcome, const InputNames& names, OutputFormat format, std::FILE* out,
-           std::FILE* err, const FitQuality* stats = nullptr);
+           std::FILE* err, const FitQuality* stats = nullptr, const std::vector<AtPoint>* at = nullptr);
 
 }  // namespace peruka::cli

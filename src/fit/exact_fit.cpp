@@ -6,12 +6,19 @@
 
 #include "fit/correct_rounding.h"
 #include "fit/exact_sums_integers.h"
+#include "numeric/decimal_digits.h"
 #include "numeric/locale_mark.h"
 
 namespace peruka {
 
 struct ExactFit::Exact {
   std::vector<Fraction> coefficients;  // a_k
+  // For the errors at a new x: det·A'⁻¹ of the scaled normal matrix, det,
+  // the x scale D and s²·10^(2E)·det·(m−n−1) = the numerator of s².
+  std::vector<std::vector<BigInteger>> scaledInverse;
+  BigInteger det;
+  unsigned xScale = 0;
+  Fraction variance;  // s²
 };
 
 namespace {
@@ -115,6 +122,12 @@ ExactFit ExactFit::Solve(const ExactPowerSums& power) {
       fit.standardErrors_[k] =
           RoundSquareRootToDouble({variance.numerator * inverse * xUnit * xUnit, variance.denominator * det});
     }
+    exact->variance = variance;
+    exact->det = det;
+    exact->xScale = sums.xScale;
+    exact->scaledInverse.assign(size, std::vector<BigInteger>(size));
+    for (std::size_t j = 0; j < size; ++j)
+      for (std::size_t k = 0; k < size; ++k) exact->scaledInverse[j][k] = m[j][size + 1 + k];
   }
   fit.exact_ = std::move(exact);
   return fit;
@@ -146,6 +159,40 @@ std::optional<Interval> ExactFit::ConfidenceInterval(int k) const {
   const double half = *tQuantile_ * *error;
   const double value = Coefficient(k);
   return Interval{value - half, value + half};
+}
+
+std::optional<ExactFit::ErrorsAt> ExactFit::StandardErrorsAt(std::string_view xText, char decimalMark) const {
+  DecimalDigits digits;
+  if (!SplitDecimalDigits(xText, decimalMark, digits))
+    throw std::invalid_argument("not a plain decimal number: " + std::string(xText));
+  if (!unique_ || !tQuantile_) return std::nullopt;
+  const Exact& exact = *exact_;
+  // x = X/10^F, and the scaled inverse belongs to powers of x·10^D: with
+  // Z = X·10^D, vᵀA⁻¹v = Σ Z^(j+k)·10^(F(2n−j−k))·inverse[j][k] / (det·10^(2nF)).
+  std::string text(digits.integerDigits);
+  text += digits.fractionDigits;
+  BigInteger z = text.empty() ? BigInteger(0) : BigInteger(text);
+  if (digits.negative) z = -z;
+  z *= PowerOfTen(exact.xScale);
+  const auto decimals = static_cast<unsigned>(digits.fractionDigits.size());
+  const std::size_t size = exact.scaledInverse.size();
+  const std::size_t top = 2 * (size - 1);
+  // zPowers[i]·10^(F(top−i)) for i = 0..top
+  std::vector<BigInteger> terms(top + 1);
+  const BigInteger tenToF = PowerOfTen(decimals);
+  BigInteger power = 1;
+  for (std::size_t i = 0; i <= top; ++i, power *= z) terms[i] = power;
+  BigInteger scale = 1;
+  for (std::size_t i = top + 1; i-- > 0; scale *= tenToF) terms[i] *= scale;
+  BigInteger form = 0;
+  for (std::size_t j = 0; j < size; ++j)
+    for (std::size_t k = 0; k < size; ++k) form += terms[j + k] * exact.scaledInverse[j][k];
+  const BigInteger formDenominator = exact.det * PowerOfTen(decimals * static_cast<unsigned>(top));
+  // s²·q and s²·(1 + q).
+  const BigInteger denominator = exact.variance.denominator * formDenominator;
+  const Fraction mean{exact.variance.numerator * form, denominator};
+  const Fraction prediction{exact.variance.numerator * (form + formDenominator), denominator};
+  return ErrorsAt{RoundSquareRootToDouble(mean), RoundSquareRootToDouble(prediction)};
 }
 
 int ExactFit::TrustedDigits(int k, double described) const {

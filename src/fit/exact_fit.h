@@ -21,6 +21,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "fit/column.h"
@@ -73,6 +74,17 @@ class ExactFit {
   std::optional<double> TQuantile() const { return tQuantile_; }
   // Coefficient(k) ± TQuantile()·StandardError(k).
   std::optional<Interval> ConfidenceInterval(int k) const;
+
+  // The standard errors at a new x (a decimal text that SplitDecimalDigits
+  // reads with `decimalMark`): of the fitted mean, sqrt(s²·vᵀA⁻¹v) with
+  // v = (1, x, ..., x^n), and of a new observation, sqrt(s²·(1 + vᵀA⁻¹v)),
+  // each exact until its one rounding. Undefined where the standard errors
+  // of the coefficients are; std::invalid_argument for another text.
+  struct ErrorsAt {
+    double mean = 0.0;
+    double prediction = 0.0;
+  };
+  std::optional<ErrorsAt> StandardErrorsAt(std::string_view xText, char decimalMark) const;
 
   // How many significant decimal digits of `described` agree with the exact
   // coefficient of x^k: floor(−log10 |described − a_k| / |a_k|), from 0 to

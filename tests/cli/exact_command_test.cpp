@@ -118,5 +118,63 @@ TEST_F(ExactCommandTest, JsonMembersOfTheExactFit) {
   EXPECT_LT(run.out.find(",\"stats\":"), run.out.find(",\"exact_fit\":"));
 }
 
+// --at and --at-file: one line a value after the result, or a refused x
+// text named as a data line is.
+TEST_F(ExactCommandTest, ValuesAtNewX) {
+  const std::string quadratic = File("q", kQuadratic);
+  const std::string atFile = File("at", "3.5\n\n");
+  // Two distinct x at degree 2: the calculation still gives a result.
+  const std::string repeated = File("r", "0.1\t1\n0.1\t2\n0.3\t3\n0.3\t5\n");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::vector<std::string> out;  // in order
+    std::string err;
+  };
+  const std::vector<Case> cases = {
+      {{"-d", "2", "--pairs", quadratic, "--at", "3.5", "--at", " 0 "},
+       0,
+       {"   + (1.070833333333340)\np(3.5) = 13.253124999999999 (厳密解)  95% 信頼区間: [12.990853948121888, "
+        "13.51539605187811]  95% 予測区間: [12.699275882391866, 13.806974117608132]\n",
+        "p(0) = 1.0708333333333333 (厳密解)  95% 信頼区間: [0.66027646622198, 1.4813902004446866]"},
+       ""},
+      {{"-d", "2", "--pairs", quadratic, "--at", "3.5", "--format", "json"},
+       0,
+       {"],\"evaluations\":[{\"x\":\"3.5\",\"value\":13.253124999999999,\"from\":\"exact\",\"mean_interval\":"
+        "[12.990853948121888,13.51539605187811],\"prediction_interval\":[12.699275882391866,13."
+        "806974117608132]}],"},
+       ""},
+      {{"-d", "2", "--pairs", repeated, "--at", "0.2"},
+       0,
+       {"p(0.2) = ", " (計算結果)  95% 信頼区間: 定義されません  95% 予測区間: 定義されません\n"},
+       ""},
+      {{"--pairs", quadratic, "--at", "1", "--at", "1e5"},
+       1,
+       {},
+       "peruka-fit: --at:2: 数字じゃないデータがあるよ(･･､)\n"},
+      {{"--pairs", quadratic, "--at-file", atFile},
+       2,
+       {},
+       "peruka-fit: " + atFile + ":2: '' は浮動小数点ではありません.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.back());
+    const CommandRun run = RunCommand(c.args);
+    EXPECT_EQ(run.status, c.status);
+    std::size_t from = 0;
+    for (const std::string& expected : c.out) {
+      const std::size_t at = run.out.find(expected, from);
+      ASSERT_NE(at, std::string::npos) << expected << " in\n" << run.out;
+      from = at + expected.size();
+    }
+    if (c.out.empty()) {
+      EXPECT_EQ(run.out, "");
+    }
+    if (c.status != 0) {
+      EXPECT_EQ(run.err, c.err);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace peruka::testing

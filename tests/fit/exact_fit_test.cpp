@@ -370,3 +370,43 @@ TEST(ExactFit, TQuantileForSomeDegreesOfFreedom) {
 
 }  // namespace
 }  // namespace peruka
+
+namespace peruka {
+namespace {
+
+// The errors at a new x of the quadratic fit to (0, 1.1), (1, 1.9), ...,
+// (7, 50.3): sqrt(s²·vᵀA⁻¹v) and sqrt(s²·(1 + vᵀA⁻¹v)), computed in Python's
+// fractions and rounded once.
+TEST(ExactFit, StandardErrorsAtNewX) {
+  const std::vector<std::string> x = {"0", "1", "2", "3", "4", "5", "6", "7"};
+  const std::vector<std::string> y = {"1.1", "1.9", "5.2", "9.8", "17.1", "26.2", "36.9", "50.3"};
+  ExactPowerSums sums(2);
+  for (std::size_t i = 0; i < x.size(); ++i) sums.Add(x[i], y[i], '.');
+  const ExactFit fit = ExactFit::Solve(sums);
+  const struct {
+    const char* x;
+    double mean;
+    double prediction;
+  } rows[] = {
+      {"3.5", 0x1.a1e8005670077p-4, 0x1.b9415ec087189p-3},
+      {"-1.25", 0x1.2fee4e14151bcp-2, 0x1.68be18bd01eadp-2},
+      {"100", 0x1.1095b10214236p+7, 0x1.1095c2530b08cp+7},
+      {"0.001", 0x1.46eb9a3fd3fa9p-3, 0x1.fbdc288f3faf3p-3},
+  };
+  for (const auto& row : rows) {
+    const auto errors = fit.StandardErrorsAt(row.x, '.');
+    ASSERT_TRUE(errors) << row.x;
+    EXPECT_EQ(errors->mean, row.mean) << row.x;
+    EXPECT_EQ(errors->prediction, row.prediction) << row.x;
+  }
+  // At x = 0 the mean's error is the constant term's.
+  EXPECT_EQ(fit.StandardErrorsAt("0", '.')->mean, *fit.StandardError(0));
+  EXPECT_THROW(fit.StandardErrorsAt("1e5", '.'), std::invalid_argument);
+  // No degrees of freedom: undefined.
+  ExactPowerSums three(2);
+  for (std::size_t i = 0; i < 3; ++i) three.Add(x[i], y[i], '.');
+  EXPECT_FALSE(ExactFit::Solve(three).StandardErrorsAt("1", '.'));
+}
+
+}  // namespace
+}  // namespace peruka

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/qt/graph_window.h"
 #include "app/window_texts.h"
 #include "ui/clipboard.h"
 #include "ui/event_guard.h"
@@ -38,14 +37,10 @@ class FittingTable final : public QTableWidget {
 
 }  // namespace
 
-DetailsWindow::DetailsWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
-  const QString title = ToQString(TextOf(WindowText::DetailsTitle));
-  setWindowTitle(title);
-  setAccessibleName(title);
-  setObjectName(QStringLiteral("DetailsWindow"));
-
+DetailsWindow::DetailsWindow(QWidget* owner)
+    : ToolWindow(owner, WindowText::DetailsTitle, QStringLiteral("DetailsWindow")) {
   table_ = new FittingTable(this);
-  table_->setAccessibleName(title);
+  table_->setAccessibleName(windowTitle());
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
   table_->verticalHeader()->hide();
@@ -55,9 +50,7 @@ DetailsWindow::DetailsWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   note_ = new QLabel(this);
   note_->setWordWrap(true);
   note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  copy_ = new QPushButton(ToQString(TextOf(WindowText::CopyTableCommand)), this);
-  copy_->setAccessibleName(CommandName(copy_->text()));
-  copy_->setAutoDefault(false);
+  copy_ = NewButton(WindowText::CopyTableCommand);
 
   // Ctrl+C copies the whole from either control, not the table's current cell.
   table_->installEventFilter(this);
@@ -117,9 +110,7 @@ void DetailsWindow::SetDetails(const FitDetails& details) {
 void DetailsWindow::Present() {
   // Placed once, at the size of the first details it shows.
   if (placeBeside_) PlaceWindowBeside(*this, parentWidget(), *std::exchange(placeBeside_, std::nullopt));
-  show();
-  raise();
-  activateWindow();
+  PresentWindow();
 }
 
 void DetailsWindow::CopyTable() { PutOnClipboard(DetailsTsv(details_)); }
@@ -132,15 +123,6 @@ bool DetailsWindow::eventFilter(QObject* watched, QEvent* event) {
   event->accept();
   if (event->type() == QEvent::KeyPress) DispatchEvent([this] { CopyTable(); });
   return true;
-}
-
-void DetailsWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    close();
-    event->accept();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 std::unique_ptr<DetailsView> CreateDetailsView(TForm& mainWindow, const ScreenRect& result) {

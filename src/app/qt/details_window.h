@@ -6,11 +6,11 @@
 #pragma once
 
 #include <QRect>
-#include <QWidget>
 #include <optional>
 
 #include "app/details_view.h"
 #include "app/fit_details.h"
+#include "app/qt/tool_window.h"
 
 class QLabel;
 class QPushButton;
@@ -18,7 +18,7 @@ class QTableWidget;
 
 namespace peruka {
 
-class DetailsWindow : public QWidget, public DetailsView {
+class DetailsWindow : public ToolWindow, public DetailsView {
  public:
   explicit DetailsWindow(QWidget* owner);
 
@@ -38,7 +38,6 @@ class DetailsWindow : public QWidget, public DetailsView {
   void CopyTable();
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -5,16 +5,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 #include <utility>
 
 #include "app/qt/graph_canvas.h"
-#include "app/window_placement.h"
 #include "app/window_texts.h"
 #include "text/accelerator.h"
 #include "ui/event_guard.h"
@@ -26,32 +23,17 @@
 
 namespace peruka {
 
-namespace {
-
-QPushButton* NewButton(WindowText text, QWidget* parent) {
-  auto* button = new QPushButton(ToQString(TextOf(text)), parent);
-  button->setAccessibleName(CommandName(button->text()));
-  button->setAutoDefault(false);
-  return button;
-}
-
-}  // namespace
-
-GraphWindow::GraphWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
-  const QString title = ToQString(TextOf(WindowText::GraphTitle));
-  setWindowTitle(title);
-  setAccessibleName(title);
-  setObjectName(QStringLiteral("GraphWindow"));
-
+GraphWindow::GraphWindow(QWidget* owner)
+    : ToolWindow(owner, WindowText::GraphTitle, QStringLiteral("GraphWindow")) {
   canvas_ = new GraphCanvas(this);
-  canvas_->setAccessibleName(title);
+  canvas_->setAccessibleName(windowTitle());
   residuals_ = new QCheckBox(ToQString(TextOf(WindowText::ShowResidualsOption)), this);
   residuals_->setAccessibleName(CommandName(residuals_->text()));
   exact_ = new QCheckBox(ToQString(TextOf(WindowText::ShowExactOption)), this);
   exact_->setAccessibleName(CommandName(exact_->text()));
-  savePng_ = NewButton(WindowText::SavePngCommand, this);
-  saveSvg_ = NewButton(WindowText::SaveSvgCommand, this);
-  copyImage_ = NewButton(WindowText::CopyImageCommand, this);
+  savePng_ = NewButton(WindowText::SavePngCommand);
+  saveSvg_ = NewButton(WindowText::SaveSvgCommand);
+  copyImage_ = NewButton(WindowText::CopyImageCommand);
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(residuals_);
@@ -88,12 +70,6 @@ void GraphWindow::SetExactCurve(std::shared_ptr<const FitResult> exact) {
 
 bool GraphWindow::ExactCurveShown() const { return exact_->isChecked(); }
 
-void GraphWindow::Present() {
-  show();
-  raise();
-  activateWindow();
-}
-
 std::unique_ptr<GraphView> CreateGraphView(TForm& mainWindow, const ScreenRect& result) {
   QWidget* main = QtWidget(&mainWindow);
   auto graph = std::make_unique<GraphWindow>(main);
@@ -103,28 +79,6 @@ std::unique_ptr<GraphView> CreateGraphView(TForm& mainWindow, const ScreenRect& 
 
 void GraphWindow::PlaceBeside(const QWidget* window, const QRect& result) {
   PlaceWindowBeside(*this, window, result);
-}
-
-void PlaceWindowBeside(QWidget& placed, const QWidget* window, const QRect& result) {
-  const QScreen* screen = window->screen();
-  if (!screen) return;
-  const auto rect = [](const QRect& r) { return ScreenRect{r.x(), r.y(), r.width(), r.height()}; };
-  const QRect frame = window->frameGeometry();
-  const QRect client = window->geometry();
-  // This window has no frame yet: it will get one like the main window's.
-  const QSize margins = frame.size() - client.size();
-  PlacementRequest request;
-  request.available = rect(screen->availableGeometry());
-  request.main = rect(frame);
-  request.titleBar = rect(QRect(frame.topLeft(), QPoint(frame.right(), client.top() - 1)));
-  request.result = rect(result);
-  const QSize preferred = placed.size() + margins;
-  const QSize minimum = placed.minimumSizeHint().expandedTo(placed.minimumSize()) + margins;
-  request.preferred = {preferred.width(), preferred.height()};
-  request.minimum = {minimum.width(), minimum.height()};
-  const ScreenRect where = PlaceNextToMainWindow(request);
-  placed.resize(QSize(where.width, where.height) - margins);
-  placed.move(where.left, where.top);
 }
 
 void GraphWindow::SavePng() {
@@ -152,15 +106,6 @@ void GraphWindow::Save(std::string_view caption, const SaveFileType& type, const
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                        name) == SaveOutcome::kFailed)
     ShowNotice(name + std::string(TextOf(WindowText::FileNotWrittenNotice)));
-}
-
-void GraphWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    close();
-    event->accept();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace peruka

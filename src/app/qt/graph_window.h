@@ -4,11 +4,11 @@
 // main window and hidden, not destroyed, when closed.
 #pragma once
 
-#include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "app/graph_view.h"
+#include "app/qt/tool_window.h"
 #include "plot/graph_data.h"
 
 class QCheckBox;
@@ -19,7 +19,7 @@ namespace peruka {
 class GraphCanvas;
 struct SaveFileType;
 
-class GraphWindow : public QWidget, public GraphView {
+class GraphWindow : public ToolWindow, public GraphView {
  public:
   explicit GraphWindow(QWidget* owner);
 
@@ -28,7 +28,7 @@ class GraphWindow : public QWidget, public GraphView {
   bool ExactCurveShown() const override;
   void OnExactCurveWanted(std::function<void()> handler) override { exactWanted_ = std::move(handler); }
   bool Shown() const override { return isVisible(); }
-  void Present() override;
+  void Present() override { PresentWindow(); }
   // Puts the window next to another one on the same screen (see
   // PlaceNextToMainWindow), keeping clear of its title bar and of `result`
   // (in screen coordinates).
@@ -48,9 +48,6 @@ class GraphWindow : public QWidget, public GraphView {
   void SaveSvg();
   void CopyImage();
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void Save(std::string_view caption, const SaveFileType& type, const QByteArray& bytes);
 
@@ -62,9 +59,5 @@ class GraphWindow : public QWidget, public GraphView {
   QPushButton* saveSvg_ = nullptr;
   QPushButton* copyImage_ = nullptr;
 };
-
-// Puts a window that has no frame yet next to another one on the same
-// screen, as GraphWindow::PlaceBeside does.
-void PlaceWindowBeside(QWidget& placed, const QWidget* window, const QRect& result);
 
 }  // namespace peruka

@@ -4,24 +4,17 @@
 #include <utility>
 
 #include "app/win32/dialog_keys.h"
-#include "app/win32/graph_window.h"
 #include "app/window_texts.h"
 #include "ui/clipboard.h"
 #include "ui/event_guard.h"
-#include "ui/form.h"
-#include "ui/form_definition.h"
-#include "ui/screen.h"
 #include "ui/win32/win32_api.h"
 #include "ui/win32/win32_text.h"
-#include "ui/win32/win32_widget.h"
 
 namespace peruka {
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"PerukaDetailsWindow";
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = 0;
 // The copy button's id (not IDOK or IDCANCEL), and the message of Ctrl+C in
 // any of the controls.
 constexpr int kCopyId = 101;
@@ -34,12 +27,6 @@ constexpr int kMinimumHeight = 240;
 constexpr int kSpacing = 6;
 constexpr COLORREF kWarningColor = RGB(0xB0, 0x00, 0x20);
 constexpr wchar_t kPreviousProcedure[] = L"PerukaPreviousProcedure";
-
-SIZE FrameSize(int clientWidth, int clientHeight) {
-  RECT r{0, 0, clientWidth, clientHeight};
-  ::AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-  return {r.right - r.left, r.bottom - r.top};
-}
 
 // A control's own procedure with Ctrl+C taken for the window's copy.
 LRESULT CALLBACK CopyKeysProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,125 +61,62 @@ std::wstring FiguresText(const FitDetails& details) {
 
 }  // namespace
 
-struct DetailsWindowProcedure {
-  static LRESULT CALLBACK Run(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+bool DetailsWindow::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                  std::intptr_t& result) {
+  switch (message) {
+    case WM_SIZE:
+      LayOutControls(LOWORD(lParam), HIWORD(lParam));
+      return true;
+    case WM_GETMINMAXINFO: {
+      const ScreenSize frame = FrameSize(Scaled(kMinimumWidth), Scaled(kMinimumHeight));
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {frame.width, frame.height};
+      return true;
     }
-    auto* details = reinterpret_cast<DetailsWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!details) return ::DefWindowProcW(window, message, wParam, lParam);
-    switch (message) {
-      case WM_SIZE:
-        details->LayOutControls(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-      case WM_GETMINMAXINFO: {
-        const SIZE frame = FrameSize(details->Scaled(kMinimumWidth), details->Scaled(kMinimumHeight));
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {frame.cx, frame.cy};
-        return 0;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kCopyId && HIWORD(wParam) == BN_CLICKED && lParam)
+        DispatchEvent([this] { CopyTable(); });
+      return true;
+    case kCopyKeysMessage:
+      DispatchEvent([this] { CopyTable(); });
+      return true;
+    case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lParam) == note_ && details_.warning) {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        ::SetTextColor(dc, kWarningColor);
+        ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+        result = reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+        return true;
       }
-      case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) {  // Escape
-          ::ShowWindow(window, SW_HIDE);
-          return 0;
-        }
-        if (LOWORD(wParam) == kCopyId && HIWORD(wParam) == BN_CLICKED && lParam)
-          DispatchEvent([details] { details->CopyTable(); });
-        return 0;
-      case kCopyKeysMessage:
-        DispatchEvent([details] { details->CopyTable(); });
-        return 0;
-      case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == details->note_ && details->details_.warning) {
-          const auto dc = reinterpret_cast<HDC>(wParam);
-          ::SetTextColor(dc, kWarningColor);
-          ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-          return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-        }
-        break;
-      case WM_CLOSE:
-        ::ShowWindow(window, SW_HIDE);
-        return 0;
-      case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-          HWND focus = ::GetFocus();
-          if (focus && ::IsChild(window, focus)) details->lastFocus_ = focus;
-        } else {
-          ::SetFocus(details->lastFocus_ ? details->lastFocus_ : details->table_);
-        }
-        return 0;
-      case WM_NCDESTROY:
-        StopRoutingDialogKeys(window);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        details->window_ = nullptr;
-        break;
-      default:
-        break;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+      return false;
+    default:
+      return false;
   }
-};
+}
 
-DetailsWindow::DetailsWindow(TForm& owner)
-    : owner_(owner), pixelsPerInch_(Screen ? Screen->PixelsPerInch() : 96) {
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  static const bool registered = [instance] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DetailsWindowProcedure::Run;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    return ::RegisterClassExW(&windowClass) != 0;
-  }();
-  (void)registered;
-  font_ = ::CreateFontW(-MulDiv(9, pixelsPerInch_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, ToWide(kDefaultFontName).c_str());
+DetailsWindow::DetailsWindow(TForm& owner) : ToolWindow(owner) {
   const std::wstring title = ToWide(TextOf(WindowText::DetailsTitle));
-  window_ = ::CreateWindowExW(kExStyle, kWindowClass, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, Win32Window(&owner), nullptr, instance, this);
-  if (!window_) return;
-  for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-    const int size = ::GetSystemMetrics(metric);
-    if (HANDLE icon = ::LoadImageW(instance, L"MAINICON", IMAGE_ICON, size, size, LR_SHARED))
-      ::SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
-  }
-  const auto control = [&](DWORD exStyle, const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                           int id) {
-    HWND child =
-        ::CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                          window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return child;
-  };
-  table_ = control(WS_EX_CLIENTEDGE, WC_LISTVIEWW, title,
-                   WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0);
+  if (!CreateToolWindow(kWindowClass, title)) return;
+  table_ = AddControl(WS_EX_CLIENTEDGE, WC_LISTVIEWW, title,
+                      WS_TABSTOP | LVS_REPORT | LVS_NOSORTHEADER | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0);
   ::SendMessageW(table_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-  figures_ = control(0, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 0);
-  note_ = control(0, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 0);
-  copy_ = control(0, L"BUTTON", ToWide(TextOf(WindowText::CopyTableCommand)), WS_TABSTOP | BS_PUSHBUTTON,
-                  kCopyId);
+  figures_ = AddControl(0, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 0);
+  note_ = AddControl(0, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, 0);
+  copy_ = AddControl(0, L"BUTTON", ToWide(TextOf(WindowText::CopyTableCommand)), WS_TABSTOP | BS_PUSHBUTTON,
+                     kCopyId);
+  FocusFirst(table_);
   TakeCopyKeys(table_);
   TakeCopyKeys(copy_);
-  const SIZE frame = FrameSize(Scaled(kWidth), Scaled(kHeight));
-  ::SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ScreenSize frame = FrameSize(Scaled(kWidth), Scaled(kHeight));
+  ::SetWindowPos(window_, nullptr, 0, 0, frame.width, frame.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RouteDialogKeys(window_);
 }
-
-DetailsWindow::~DetailsWindow() {
-  if (window_) ::DestroyWindow(window_);
-  if (font_) ::DeleteObject(font_);
-}
-
-int DetailsWindow::Scaled(int pixelsAt96) const { return MulDiv(pixelsAt96, pixelsPerInch_, 96); }
 
 int DetailsWindow::TextHeight(const std::string& text, int width) const {
   if (text.empty()) return 0;
   const std::wstring wide = ToWide(text);
   HDC dc = ::GetDC(window_);
-  HGDIOBJ previous = ::SelectObject(dc, font_);
+  HGDIOBJ previous = ::SelectObject(dc, Font());
   RECT r{0, 0, std::max(1, width), 0};
   ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
   ::SelectObject(dc, previous);
@@ -205,7 +129,7 @@ void DetailsWindow::LayOutControls(int clientWidth, int clientHeight) {
   const int spacing = Scaled(kSpacing);
   const int width = std::max(0, clientWidth - 2 * spacing);
   HDC dc = ::GetDC(window_);
-  HGDIOBJ previous = ::SelectObject(dc, font_);
+  HGDIOBJ previous = ::SelectObject(dc, Font());
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(dc, &metrics);
   const std::wstring caption = ToWide(TextOf(WindowText::CopyTableCommand));
@@ -287,41 +211,36 @@ void DetailsWindow::FitToTable() {
   for (const FitFigure& figure : details_.figures) figures += figure.name + ": " + figure.value + "\n";
   const int below = TextHeight(figures, textWidth) + TextHeight(details_.note, textWidth) +
                     std::max(Scaled(23), TextHeight("X", textWidth) + Scaled(8)) + 4 * spacing;
-  SIZE frame = FrameSize(clientWidth, std::max(Scaled(kMinimumHeight), height + spacing + below));
+  ScreenSize frame = FrameSize(clientWidth, std::max(Scaled(kMinimumHeight), height + spacing + below));
   // Within the screen; a shown window only grows.
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   if (::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    frame.cx = std::min(frame.cx, (monitor.rcWork.right - monitor.rcWork.left) * 9 / 10);
-    frame.cy = std::min(frame.cy, (monitor.rcWork.bottom - monitor.rcWork.top) * 9 / 10);
+    frame.width = std::min<int>(frame.width, (monitor.rcWork.right - monitor.rcWork.left) * 9 / 10);
+    frame.height = std::min<int>(frame.height, (monitor.rcWork.bottom - monitor.rcWork.top) * 9 / 10);
   }
   RECT now{};
   ::GetWindowRect(window_, &now);
   if (Shown()) {
-    frame.cx = std::max(frame.cx, now.right - now.left);
-    frame.cy = std::max(frame.cy, now.bottom - now.top);
+    frame.width = std::max<int>(frame.width, now.right - now.left);
+    frame.height = std::max<int>(frame.height, now.bottom - now.top);
   }
-  ::SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(window_, nullptr, 0, 0, frame.width, frame.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-bool DetailsWindow::Shown() const { return window_ && ::IsWindowVisible(window_); }
 
 void DetailsWindow::Present() {
   if (!window_) return;
   // Placed once, at the size of the first details it shows.
   if (placeBeside_) PlaceBeside(*std::exchange(placeBeside_, std::nullopt));
-  ::ShowWindow(window_, ::IsIconic(window_) ? SW_RESTORE : SW_SHOW);
-  ::SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ::SetForegroundWindow(window_);
-  ::SetActiveWindow(window_);
+  PresentWindow();
 }
 
 void DetailsWindow::PlaceBeside(const ScreenRect& result) {
   RECT frame{};
   ::GetWindowRect(window_, &frame);
-  const SIZE minimum = FrameSize(Scaled(kMinimumWidth), Scaled(kMinimumHeight));
   PlaceWindowBeside(window_, owner_, result, {frame.right - frame.left, frame.bottom - frame.top},
-                    {minimum.cx, minimum.cy});
+                    FrameSize(Scaled(kMinimumWidth), Scaled(kMinimumHeight)));
 }
 
 void DetailsWindow::CopyTable() { PutOnClipboard(DetailsTsv(details_)); }

@@ -12,21 +12,16 @@
 
 #include "app/details_view.h"
 #include "app/fit_details.h"
-
-struct HWND__;
-struct HFONT__;
+#include "app/win32/tool_window.h"
 
 namespace peruka {
 
-class DetailsWindow final : public DetailsView {
+class DetailsWindow final : public DetailsView, public ToolWindow {
  public:
   explicit DetailsWindow(TForm& owner);
-  ~DetailsWindow() override;
-  DetailsWindow(const DetailsWindow&) = delete;
-  DetailsWindow& operator=(const DetailsWindow&) = delete;
 
   void SetDetails(const FitDetails& details) override;
-  bool Shown() const override;
+  bool Shown() const override { return WindowShown(); }
   void Present() override;
   // Puts the window beside the main window (see PlaceWindowBeside), keeping
   // clear of `result` (screen coordinates): at once, or when it is first
@@ -34,7 +29,6 @@ class DetailsWindow final : public DetailsView {
   void PlaceBeside(const ScreenRect& result);
   void PlaceOnPresenting(const ScreenRect& result) { placeBeside_ = result; }
 
-  HWND__* Handle() const { return window_; }
   HWND__* Table() const { return table_; }
   HWND__* Figures() const { return figures_; }
   HWND__* Note() const { return note_; }
@@ -44,26 +38,20 @@ class DetailsWindow final : public DetailsView {
   void CopyTable();
 
  private:
-  friend struct DetailsWindowProcedure;  // the window's messages
-
+  bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                     std::intptr_t& result) override;
   void LayOutControls(int clientWidth, int clientHeight);
   // The height of a text in the window's font, wrapped at the width.
   int TextHeight(const std::string& text, int width) const;
-  int Scaled(int pixelsAt96) const;
   // Sizes the window to show the whole table.
   void FitToTable();
 
-  TForm& owner_;
-  HWND__* window_ = nullptr;
-  HFONT__* font_ = nullptr;
   HWND__* table_ = nullptr;
   HWND__* figures_ = nullptr;
   HWND__* note_ = nullptr;
   HWND__* copy_ = nullptr;
-  HWND__* lastFocus_ = nullptr;  // the control to focus again on activation
   FitDetails details_;
   std::optional<ScreenRect> placeBeside_;
-  int pixelsPerInch_ = 96;
 };
 
 }  // namespace peruka

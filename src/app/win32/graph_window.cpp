@@ -6,27 +6,20 @@
 
 #include "app/win32/dialog_keys.h"
 #include "app/win32/gdiplus_image.h"
-#include "app/window_placement.h"
 #include "app/window_texts.h"
 #include "text/accelerator.h"
 #include "ui/classes.h"
 #include "ui/event_guard.h"
-#include "ui/form.h"
-#include "ui/form_definition.h"
 #include "ui/message_form.h"
 #include "ui/save_file.h"
-#include "ui/screen.h"
 #include "ui/win32/win32_api.h"
 #include "ui/win32/win32_text.h"
-#include "ui/win32/win32_widget.h"
 
 namespace peruka {
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"PerukaGraphWindow";
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = 0;
 // The controls' ids; none is IDOK or IDCANCEL.
 constexpr int kResidualsId = 101;
 constexpr int kSavePngId = 102;
@@ -40,124 +33,56 @@ constexpr int kCanvasMinimumWidth = 320;
 constexpr int kCanvasMinimumHeight = 220;
 constexpr int kSpacing = 6;
 
-ScreenRect RectOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
-
-// The outer size of a client size.
-SIZE FrameSize(int clientWidth, int clientHeight) {
-  RECT r{0, 0, clientWidth, clientHeight};
-  ::AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
-  return {r.right - r.left, r.bottom - r.top};
-}
-
 std::wstring CaptionOf(WindowText text) { return ToWide(TextOf(text)); }
 
 }  // namespace
 
-struct GraphWindowProcedure {
-  static LRESULT CALLBACK Run(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-      ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+bool GraphWindow::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                std::intptr_t&) {
+  switch (message) {
+    case WM_SIZE:
+      LayOutControls(LOWORD(lParam), HIWORD(lParam));
+      return true;
+    case WM_GETMINMAXINFO: {
+      int minimumWidth = 0, minimumHeight = 0, preferredWidth = 0, preferredHeight = 0;
+      ClientSizes(minimumWidth, minimumHeight, preferredWidth, preferredHeight);
+      const ScreenSize frame = FrameSize(minimumWidth, minimumHeight);
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {frame.width, frame.height};
+      return true;
     }
-    auto* graph = reinterpret_cast<GraphWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!graph) return ::DefWindowProcW(window, message, wParam, lParam);
-    switch (message) {
-      case WM_SIZE:
-        graph->LayOutControls(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-      case WM_GETMINMAXINFO: {
-        int minimumWidth = 0, minimumHeight = 0, preferredWidth = 0, preferredHeight = 0;
-        graph->ClientSizes(minimumWidth, minimumHeight, preferredWidth, preferredHeight);
-        const SIZE frame = FrameSize(minimumWidth, minimumHeight);
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {frame.cx, frame.cy};
-        return 0;
-      }
-      case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) {  // Escape
-          ::ShowWindow(window, SW_HIDE);
-          return 0;
-        }
-        if (HIWORD(wParam) == BN_CLICKED && lParam) graph->Command(LOWORD(wParam));
-        return 0;
-      case WM_CLOSE:
-        ::ShowWindow(window, SW_HIDE);
-        return 0;
-      case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-          HWND focus = ::GetFocus();
-          if (focus && ::IsChild(window, focus)) graph->lastFocus_ = focus;
-        } else {
-          ::SetFocus(graph->lastFocus_ ? graph->lastFocus_ : graph->residuals_);
-        }
-        return 0;
-      case WM_NCDESTROY:
-        StopRoutingDialogKeys(window);
-        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        graph->window_ = nullptr;
-        break;
-      default:
-        break;
-    }
-    return ::DefWindowProcW(window, message, wParam, lParam);
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && lParam) Command(LOWORD(wParam));
+      return true;
+    default:
+      return false;
   }
-};
+}
 
-GraphWindow::GraphWindow(TForm& owner)
-    : owner_(owner), pixelsPerInch_(Screen ? Screen->PixelsPerInch() : 96) {
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  static const bool registered = [instance] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = GraphWindowProcedure::Run;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    return ::RegisterClassExW(&windowClass) != 0;
-  }();
-  (void)registered;
-  font_ = ::CreateFontW(-MulDiv(9, pixelsPerInch_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, ToWide(kDefaultFontName).c_str());
-  window_ = ::CreateWindowExW(kExStyle, kWindowClass, CaptionOf(WindowText::GraphTitle).c_str(), kStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Win32Window(&owner),
-                              nullptr, instance, this);
-  if (!window_) return;
-  // The program's icon resource, in both sizes the title bar and the task switcher use.
-  for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-    const int size = ::GetSystemMetrics(metric);
-    if (HANDLE icon = ::LoadImageW(instance, L"MAINICON", IMAGE_ICON, size, size, LR_SHARED))
-      ::SendMessageW(window_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
-  }
+GraphWindow::GraphWindow(TForm& owner) : ToolWindow(owner) {
+  if (!CreateToolWindow(kWindowClass, CaptionOf(WindowText::GraphTitle))) return;
   CreateControls();
   int minimumWidth = 0, minimumHeight = 0, preferredWidth = 0, preferredHeight = 0;
   ClientSizes(minimumWidth, minimumHeight, preferredWidth, preferredHeight);
-  const SIZE frame = FrameSize(preferredWidth, preferredHeight);
-  ::SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ScreenSize frame = FrameSize(preferredWidth, preferredHeight);
+  ::SetWindowPos(window_, nullptr, 0, 0, frame.width, frame.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RouteDialogKeys(window_);
 }
 
-GraphWindow::~GraphWindow() {
-  canvas_.reset();
-  if (window_) ::DestroyWindow(window_);
-  if (font_) ::DeleteObject(font_);
-}
+// The canvas's window goes before the graph window's.
+GraphWindow::~GraphWindow() { canvas_.reset(); }
 
 void GraphWindow::CreateControls() {
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
   canvas_ = std::make_unique<GraphCanvas>(window_);
   const auto control = [&](WindowText text, DWORD style, int id) {
-    HWND child = ::CreateWindowExW(0, L"BUTTON", CaptionOf(text).c_str(),
-                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0, window_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return child;
+    return AddControl(0, L"BUTTON", CaptionOf(text), WS_TABSTOP | style, id);
   };
   residuals_ = control(WindowText::ShowResidualsOption, BS_AUTOCHECKBOX, kResidualsId);
   exact_ = control(WindowText::ShowExactOption, BS_AUTOCHECKBOX, kExactId);
   savePng_ = control(WindowText::SavePngCommand, BS_PUSHBUTTON, kSavePngId);
   saveSvg_ = control(WindowText::SaveSvgCommand, BS_PUSHBUTTON, kSaveSvgId);
   copyImage_ = control(WindowText::CopyImageCommand, BS_PUSHBUTTON, kCopyImageId);
+  FocusFirst(residuals_);
 }
 
 namespace {
@@ -206,19 +131,19 @@ Row MeasureRow(HWND window, HFONT font, int pixelsPerInch) {
 
 void GraphWindow::ClientSizes(int& minimumWidth, int& minimumHeight, int& preferredWidth,
                               int& preferredHeight) const {
-  const int spacing = MulDiv(kSpacing, pixelsPerInch_, 96);
-  const Row row = MeasureRow(window_, font_, pixelsPerInch_);
+  const int spacing = Scaled(kSpacing);
+  const Row row = MeasureRow(window_, Font(), PixelsPerInch());
   const int around = 2 * spacing;
-  minimumWidth = std::max(MulDiv(kCanvasMinimumWidth, pixelsPerInch_, 96), row.Width(spacing)) + around;
-  minimumHeight = MulDiv(kCanvasMinimumHeight, pixelsPerInch_, 96) + row.height + around + spacing;
-  preferredWidth = std::max(MulDiv(kCanvasWidth, pixelsPerInch_, 96), row.Width(spacing)) + around;
-  preferredHeight = MulDiv(kCanvasHeight, pixelsPerInch_, 96) + row.height + around + spacing;
+  minimumWidth = std::max(Scaled(kCanvasMinimumWidth), row.Width(spacing)) + around;
+  minimumHeight = Scaled(kCanvasMinimumHeight) + row.height + around + spacing;
+  preferredWidth = std::max(Scaled(kCanvasWidth), row.Width(spacing)) + around;
+  preferredHeight = Scaled(kCanvasHeight) + row.height + around + spacing;
 }
 
 void GraphWindow::LayOutControls(int clientWidth, int clientHeight) {
   if (!canvas_) return;
-  const int spacing = MulDiv(kSpacing, pixelsPerInch_, 96);
-  const Row row = MeasureRow(window_, font_, pixelsPerInch_);
+  const int spacing = Scaled(kSpacing);
+  const Row row = MeasureRow(window_, Font(), PixelsPerInch());
   const int rowTop = clientHeight - spacing - row.height;
   ::MoveWindow(canvas_->Handle(), spacing, spacing, std::max(0, clientWidth - 2 * spacing),
                std::max(0, rowTop - 2 * spacing), TRUE);
@@ -243,16 +168,6 @@ bool GraphWindow::ExactCurveShown() const {
   return exact_ && ::SendMessageW(exact_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-bool GraphWindow::Shown() const { return window_ && ::IsWindowVisible(window_); }
-
-void GraphWindow::Present() {
-  if (!window_) return;
-  ::ShowWindow(window_, ::IsIconic(window_) ? SW_RESTORE : SW_SHOW);
-  ::SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ::SetForegroundWindow(window_);
-  ::SetActiveWindow(window_);
-}
-
 std::unique_ptr<GraphView> CreateGraphView(TForm& mainWindow, const ScreenRect& result) {
   auto graph = std::make_unique<GraphWindow>(mainWindow);
   graph->PlaceBeside(result);
@@ -262,32 +177,8 @@ std::unique_ptr<GraphView> CreateGraphView(TForm& mainWindow, const ScreenRect& 
 void GraphWindow::PlaceBeside(const ScreenRect& result) {
   int minimumWidth = 0, minimumHeight = 0, preferredWidth = 0, preferredHeight = 0;
   ClientSizes(minimumWidth, minimumHeight, preferredWidth, preferredHeight);
-  const SIZE preferred = FrameSize(preferredWidth, preferredHeight);
-  const SIZE minimum = FrameSize(minimumWidth, minimumHeight);
-  PlaceWindowBeside(window_, owner_, result, {preferred.cx, preferred.cy}, {minimum.cx, minimum.cy});
-}
-
-void PlaceWindowBeside(HWND window, TForm& owner, const ScreenRect& result, ScreenSize preferred,
-                       ScreenSize minimum) {
-  HWND main = Win32Window(&owner);
-  if (!window || !main) return;
-  RECT frame{};
-  ::GetWindowRect(main, &frame);
-  POINT clientTop{0, 0};
-  ::ClientToScreen(main, &clientTop);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!::GetMonitorInfoW(::MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  PlacementRequest request;
-  request.available = RectOf(monitor.rcWork);
-  request.main = RectOf(frame);
-  request.titleBar = {frame.left, frame.top, frame.right - frame.left, clientTop.y - frame.top};
-  request.result = result;
-  request.preferred = preferred;
-  request.minimum = minimum;
-  const ScreenRect placed = PlaceNextToMainWindow(request);
-  ::SetWindowPos(window, nullptr, placed.left, placed.top, placed.width, placed.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceWindowBeside(window_, owner_, result, FrameSize(preferredWidth, preferredHeight),
+                    FrameSize(minimumWidth, minimumHeight));
 }
 
 void GraphWindow::Command(int id) {

@@ -12,32 +12,27 @@
 
 #include "app/graph_view.h"
 #include "app/win32/graph_canvas.h"
-
-struct HWND__;
-struct HFONT__;
+#include "app/win32/tool_window.h"
 
 namespace peruka {
 
 struct SaveFileType;
 
-class GraphWindow final : public GraphView {
+class GraphWindow final : public GraphView, public ToolWindow {
  public:
   explicit GraphWindow(TForm& owner);
   ~GraphWindow() override;
-  GraphWindow(const GraphWindow&) = delete;
-  GraphWindow& operator=(const GraphWindow&) = delete;
 
   void SetData(std::shared_ptr<const GraphData> graph) override;
   void SetExactCurve(std::shared_ptr<const FitResult> exact) override;
   bool ExactCurveShown() const override;
   void OnExactCurveWanted(std::function<void()> handler) override { exactWanted_ = std::move(handler); }
-  bool Shown() const override;
-  void Present() override;
+  bool Shown() const override { return WindowShown(); }
+  void Present() override { PresentWindow(); }
   // Puts the window next to the main window (see PlaceNextToMainWindow),
   // keeping clear of its title bar and of `result` (screen coordinates).
   void PlaceBeside(const ScreenRect& result);
 
-  HWND__* Handle() const { return window_; }
   GraphCanvas& Canvas() const { return *canvas_; }
   HWND__* ResidualsOption() const { return residuals_; }
   HWND__* ExactOption() const { return exact_; }
@@ -52,8 +47,8 @@ class GraphWindow final : public GraphView {
   void CopyImage();
 
  private:
-  friend struct GraphWindowProcedure;  // the window's messages
-
+  bool HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                     std::intptr_t& result) override;
   void CreateControls();
   void LayOutControls(int clientWidth, int clientHeight);
   // The client size the controls need at least and would like.
@@ -61,9 +56,6 @@ class GraphWindow final : public GraphView {
   void Command(int id);
   void Save(std::string_view caption, const SaveFileType& type, std::string_view bytes);
 
-  TForm& owner_;
-  HWND__* window_ = nullptr;
-  HFONT__* font_ = nullptr;
   std::unique_ptr<GraphCanvas> canvas_;
   HWND__* residuals_ = nullptr;
   HWND__* exact_ = nullptr;
@@ -71,13 +63,6 @@ class GraphWindow final : public GraphView {
   HWND__* savePng_ = nullptr;
   HWND__* saveSvg_ = nullptr;
   HWND__* copyImage_ = nullptr;
-  HWND__* lastFocus_ = nullptr;  // the control to focus again on activation
-  int pixelsPerInch_ = 96;
 };
-
-// Puts a window next to the main window (see PlaceNextToMainWindow), keeping
-// clear of its title bar and of `result`, at its frame sizes.
-void PlaceWindowBeside(HWND__* window, TForm& owner, const ScreenRect& result, ScreenSize preferred,
-                       ScreenSize minimum);
 
 }  // namespace peruka

@@ -107,11 +107,12 @@ int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, 
     outcome = StreamColumns(options.degree, xLines, yLines, reports, PassThreads::Two, keep, routes);
   }
   if (outcome.kind != OutcomeKind::Notice) reports.WriteLines(err);
-  const std::vector<AtPoint>* const at = evaluate ? &atPoints : nullptr;
+  ResultExtras extras{nullptr, evaluate ? &atPoints : nullptr, options.equation};
   if (keep == nullptr || outcome.kind != OutcomeKind::Result)
-    return Report(outcome, names, options.format, out, err, nullptr, at);
+    return Report(outcome, names, options.format, out, err, extras);
   const FitQuality stats = MeasureFit(outcome.fit, kept.x, kept.y);
-  return Report(outcome, names, options.format, out, err, &stats, at);
+  extras.stats = &stats;
+  return Report(outcome, names, options.format, out, err, extras);
 }
 
 }  // namespace
@@ -150,6 +151,12 @@ exactly as the calculator window's calculate button does.
                         1) when x has fewer than N + 1 distinct values, as
                         the polynomial is then not unique. No power
                         function is used, so no "powl: DOMAIN error" report
+      --equation F      print the polynomial in the form F instead of the
+                        result text: "plain" (y = 1.5x^2 − 0.25x + 3),
+                        "latex", "spreadsheet" (a formula over the cell A2),
+                        "c" or "python" (a function p(x) in Horner's form,
+                        evaluated in doubles); every number the shortest
+                        text that reads back as the same double
       --at X            after the result, the polynomial's value at X with the
                         95% intervals of the fitted mean and of a new
                         observation (repeatable); X is checked and converted
@@ -204,6 +211,7 @@ Its members, in this order, those in brackets only where they apply:
                     coefficient), "trusted_digits" (of "value"; not with
                     --exact), "standard_error" and "interval" ([lower,
                     upper], 95%), null where undefined
+  ["equation"]      with --equation: the text it prints
   ["evaluations"]   with --at or --at-file: [{"x": the text, "value",
                     "from": "exact" or "calculated", "mean_interval",
                     "prediction_interval"}, ...], the intervals [lower,

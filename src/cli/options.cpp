@@ -112,6 +112,11 @@ Options ParseArguments(const std::vector<std::string>& args) {
       options.pairsFile = value;
     } else if (TakeValue(args, i, "", "--decimal-mark", value)) {
       options.decimalMark = ParseDecimalMark(value);
+    } else if (TakeValue(args, i, "", "--equation", value)) {
+      options.equation = EquationFormNamed(value);
+      if (!options.equation)
+        throw UsageError{"the equation form must be 'plain', 'latex', 'spreadsheet', 'c' or 'python', not " +
+                         Quoted(value)};
     } else if (TakeValue(args, i, "", "--at-file", value)) {
       if (!options.atFile.empty()) throw UsageError{"--at-file may be given only once"};
       options.atFile = value;

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "fit/equation_text.h"
 
 namespace peruka::cli {
 
@@ -21,10 +24,11 @@ struct Options {
   bool shiftJis = false;
   char decimalMark = '.';  // whatever the locale: data files are written with "."
   OutputFormat format = OutputFormat::Text;
-  bool stats = false;           // --stats: the fit's quality figures after the result
-  bool exact = false;           // --exact: the exact least-squares polynomial instead
-  std::vector<std::string> at;  // --at X, in order
-  std::string atFile;           // --at-file F
+  bool stats = false;                    // --stats: the fit's quality figures after the result
+  bool exact = false;                    // --exact: the exact least-squares polynomial instead
+  std::vector<std::string> at;           // --at X, in order
+  std::string atFile;                    // --at-file F
+  std::optional<EquationForm> equation;  // --equation F
   std::vector<std::string> files;
 };
 

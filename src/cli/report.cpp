@@ -51,13 +51,14 @@ int WriteOut(std::string_view text, int status, std::FILE* out, std::FILE* err) 
 }
 
 int ReportText(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err,
-               const FitQuality* stats, const std::vector<AtPoint>* at) {
+               const ResultExtras& extras) {
   if (outcome.kind == OutcomeKind::Result) {
-    std::string text = ShiftJisToUtf8(ResultText(outcome.fit)) + "\n";
-    if (at != nullptr) text += EvaluationsText(outcome, *at);
+    std::string text = extras.equation ? EquationText(outcome.fit, *extras.equation)
+                                       : ShiftJisToUtf8(ResultText(outcome.fit)) + "\n";
+    if (extras.at != nullptr) text += EvaluationsText(outcome, *extras.at);
     const int status = WriteOut(text, kExitSuccess, out, err);
-    if (stats != nullptr && status == kExitSuccess)
-      Write(err, StatsText(*stats, outcome.exact ? &*outcome.exact : nullptr, Described(outcome)));
+    if (extras.stats != nullptr && status == kExitSuccess)
+      Write(err, StatsText(*extras.stats, outcome.exact ? &*outcome.exact : nullptr, Described(outcome)));
     return status;
   }
   std::string text;
@@ -119,11 +120,15 @@ std::string JsonFailureFields(const Outcome& outcome, const InputNames& names) {
 }
 
 int ReportJson(const Outcome& outcome, const InputNames& names, std::FILE* out, std::FILE* err,
-               const FitQuality* stats, const std::vector<AtPoint>* at) {
+               const ResultExtras& extras) {
+  const FitQuality* const stats = extras.stats;
+  const std::vector<AtPoint>* const at = extras.at;
   std::string json = "{\"kind\":" + JsonString(KindName(outcome.kind));
   const bool withStats = stats != nullptr && outcome.kind == OutcomeKind::Result;
   json += outcome.kind == OutcomeKind::Result ? JsonResultFields(outcome, withStats)
                                               : JsonFailureFields(outcome, names);
+  if (extras.equation && outcome.kind == OutcomeKind::Result)
+    json += ",\"equation\":" + JsonString(EquationText(outcome.fit, *extras.equation));
   if (at != nullptr && outcome.kind == OutcomeKind::Result) json += EvaluationsJson(outcome, *at);
   if (withStats) {
     json += ",\"stats\":" + StatsJson(*stats);
@@ -145,9 +150,9 @@ std::string LocationPrefix(std::string_view name, std::size_t line) {
 }
 
 int Report(const Outcome& outcome, const InputNames& names, OutputFormat format, std::FILE* out,
-           std::FILE* err, const FitQuality* stats, const std::vector<AtPoint>* at) {
-  return format == OutputFormat::Json ? ReportJson(outcome, names, out, err, stats, at)
-                                      : ReportText(outcome, names, out, err, stats, at);
+           std::FILE* err, const ResultExtras& extras) {
+  return format == OutputFormat::Json ? ReportJson(outcome, names, out, err, extras)
+                                      : ReportText(outcome, names, out, err, extras);
 }
 
 }  // namespace peruka::cli

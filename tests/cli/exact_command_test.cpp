@@ -1,5 +1,5 @@
-// --exact and the exact fit's part of --stats, through the command. The
-// exact values were checked against an exact model in Python's fractions
+// --exact, the exact fit's part of --stats, --at and --equation, through the
+// command. The exact values were checked against an exact model in Python's fractions
 // (tests/fit/exact_model.py computes the same way); the bits of every
 // figure are the exact fit's tests' own (tests/fit/exact_fit_test.cpp).
 #include <gtest/gtest.h>
@@ -34,6 +34,8 @@ TEST_F(ExactCommandTest, OutcomesOfExact) {
        0,
        "y = (1.011309523809520) x^2\n   + (-0.058928571428571) x^1\n   + (1.070833333333330)\n",
        ""},
+      // Another notation instead of the result text.
+      {{"--exact", "--equation", "c", "--pairs", line}, 0, "double p(double x) { return 2 * x + 1; }\n", ""},
       // Two distinct x values at degree 2: not unique, a notice.
       {{"--exact", "-d", "2", "--pairs", repeated},
        1,

@@ -8,6 +8,7 @@
 #include "app/window_texts.h"
 #include "fit/column.h"
 #include "fit/column_check.h"
+#include "fit/equation_text.h"
 #include "fit/exact_fit.h"
 #include "fit/fit_polynomial.h"
 #include "fit/result_text.h"
@@ -93,6 +94,25 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   detailsCommand_ = Answer->AddContextCommand(TextOf(WindowText::ShowDetailsCommand), kShowDetailsKeys,
                                               [this](TObject* sender) { ShowDetails(sender); });
   detailsCommand_->SetEnabled(false);
+  // Its equation for a report, a spreadsheet or a program, from the same menu.
+  const std::pair<WindowText, EquationForm> equationCommands[] = {
+      {WindowText::CopyPlainEquationCommand, EquationForm::Plain},
+      {WindowText::CopyLatexEquationCommand, EquationForm::Latex},
+      {WindowText::CopySpreadsheetEquationCommand, EquationForm::Spreadsheet},
+      {WindowText::CopyCEquationCommand, EquationForm::C},
+      {WindowText::CopyPythonEquationCommand, EquationForm::Python},
+  };
+  for (const auto& [caption, form] : equationCommands) {
+    TMenuCommand* command = Answer->AddContextCommand(TextOf(caption), {}, [this, form = form](TObject*) {
+      if (!lastFit_) return;
+      // Without the last line feed, so that a formula pastes into one cell.
+      std::string equation = EquationText(lastFit_->fit, form);
+      equation.pop_back();
+      PutOnClipboard(Utf8ToShiftJis(equation));
+    });
+    command->SetEnabled(false);
+    equationCommands_.push_back(command);
+  }
   // Either column box pastes (x, y) pairs into both columns and saves both.
   for (TMemo* column : {XData, YData}) {
     column->AddContextCommand(
@@ -224,6 +244,7 @@ void TMainForm::KeepForGraph(const FitResult& fit, Column x, Column y) {
   detailsCurrent_ = false;
   graphCommand_->SetEnabled(true);
   detailsCommand_->SetEnabled(true);
+  for (TMenuCommand* command : equationCommands_) command->SetEnabled(true);
   if (graph_ && graph_->Shown()) UpdateGraph();
   if (details_ && details_->Shown()) UpdateDetails();
 }

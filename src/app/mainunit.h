@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "app/details_view.h"
 #include "app/graph_view.h"
@@ -69,6 +70,10 @@ class TMainForm : public TForm {
   GraphView* Graph() const { return graph_.get(); }
   // The same for the details command and the detail window.
   TMenuCommand* DetailsCommand() const { return detailsCommand_; }
+  // The result label's commands that copy the equation of the last
+  // successful calculation in another notation, one per EquationForm in
+  // its order; enabled from the first successful calculation on.
+  const std::vector<TMenuCommand*>& EquationCommands() const { return equationCommands_; }
   DetailsView* Details() const { return details_.get(); }
 
  private:
@@ -100,6 +105,7 @@ class TMainForm : public TForm {
   std::unique_ptr<LastFit> lastFit_;
   bool graphCurrent_ = false;               // the graph window shows the kept calculation
   TMenuCommand* detailsCommand_ = nullptr;  // the result label's
+  std::vector<TMenuCommand*> equationCommands_;
   std::unique_ptr<DetailsView> details_;
   bool detailsCurrent_ = false;  // the detail window shows the kept calculation
 };

@@ -59,6 +59,11 @@ enum class WindowText {
   NotUniqueLead,
   NotUniqueMiddle,
   NotUniqueTail,
+  CopyPlainEquationCommand,
+  CopyLatexEquationCommand,
+  CopySpreadsheetEquationCommand,
+  CopyCEquationCommand,
+  CopyPythonEquationCommand,
 };
 
 struct TextTwin {
@@ -195,6 +200,24 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
       "\x42",
       u8" 次の多項式は一つに定まりません。表示されている結果は、同じだけよく当てはまる無数の多項式の一つです"
       u8"。"}},
+    // the result label's context menu items that copy the equation in other notations
+    {WindowText::CopyPlainEquationCommand,
+     {"\x8E\xAE\x82\xF0\x83\x65\x83\x4C\x83\x58\x83\x67\x82\xC5\x83\x52\x83\x73\x81\x5B\x28\x26\x54\x29",
+      u8"式をテキストでコピー(&T)"}},
+    {WindowText::CopyLatexEquationCommand,
+     {"\x8E\xAE\x82\xF0\x20\x4C\x61\x54\x65\x58\x20\x82\xC5\x83\x52\x83\x73\x81\x5B\x28\x26\x4C\x29",
+      u8"式を LaTeX でコピー(&L)"}},
+    {WindowText::CopySpreadsheetEquationCommand,
+     {"\x8E\xAE\x82\xF0\x95\x5C\x8C\x76\x8E\x5A\x82\xCC\x90\x94\x8E\xAE\x82\xC5\x83\x52\x83\x73\x81\x5B\x28"
+      "\x26\x45\x29",
+      u8"式を表計算の数式でコピー(&E)"}},
+    {WindowText::CopyCEquationCommand,
+     {"\x8E\xAE\x82\xF0\x20\x43\x20\x82\xCC\x8A\xD6\x90\x94\x82\xC5\x83\x52\x83\x73\x81\x5B\x28\x26\x46\x29",
+      u8"式を C の関数でコピー(&F)"}},
+    {WindowText::CopyPythonEquationCommand,
+     {"\x8E\xAE\x82\xF0\x20\x50\x79\x74\x68\x6F\x6E\x20\x82\xCC\x8A\xD6\x90\x94\x82\xC5\x83\x52\x83\x73\x81"
+      "\x5B\x28\x26\x59\x29",
+      u8"式を Python の関数でコピー(&Y)"}},
 };
 
 // The degree list's items, "１次" to "２０次".

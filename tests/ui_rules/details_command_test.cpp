@@ -1,14 +1,17 @@
-// The result's details command, alike on every backend: disabled until a
-// calculation succeeds, then its menu item and its keys in any control of
-// the main window open the detail window.
+// The result's details and equation commands, alike on every backend:
+// disabled until a calculation succeeds; then the details command's menu
+// item and its keys in any control of the main window open the detail
+// window, and each equation command copies the equation in its notation.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "app/mainunit.h"
 #include "text/shift_jis.h"
+#include "ui/clipboard.h"
 #include "window_driver.h"
 
 namespace peruka::testing {
@@ -76,6 +79,33 @@ INSTANTIATE_TEST_SUITE_P(Ways, DetailsCommandTest,
                          [](const ::testing::TestParamInfo<OpenCase>& info) {
                            return std::string(info.param.name);
                          });
+
+TEST(EquationCommandsTest, CopyTheLastEquationInEachNotation) {
+  const std::unique_ptr<WindowDriver> driver = MakeWindowDriver();
+  TMainForm& form = driver->StartMainWindow();
+  const std::vector<TMenuCommand*>& commands = form.EquationCommands();
+  ASSERT_EQ(commands.size(), 5u);
+  for (const TMenuCommand* command : commands) EXPECT_FALSE(command->Enabled());
+
+  form.XData->SetText(Utf8ToShiftJis("1\n2\n3"));
+  form.YData->SetText(Utf8ToShiftJis("2.5\n4.5\n6.5"));
+  driver->Click(*form.CalcBtn);
+  const char* const expected[] = {
+      "y = 2x + 0.5",
+      "y = 2 x + 0.5",
+      "=2*A2+0.5",
+      "double p(double x) { return 2 * x + 0.5; }",
+      "def p(x):\n    return 2 * x + 0.5",
+  };
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    EXPECT_TRUE(commands[i]->Enabled());
+    PutOnClipboard("");
+    driver->Choose(*commands[i]);
+    EXPECT_EQ(ShiftJisToUtf8(ClipboardText()), expected[i]) << i;
+  }
+  for (const ShownBox& box : driver->TakeBoxes())
+    ADD_FAILURE() << "an unexpected box: " << ShiftJisToUtf8(box.text);
+}
 
 }  // namespace
 }  // namespace peruka::testing

@@ -99,9 +99,10 @@ TEST(EquationCommandsTest, CopyTheLastEquationInEachNotation) {
   };
   for (std::size_t i = 0; i < commands.size(); ++i) {
     EXPECT_TRUE(commands[i]->Enabled());
-    PutOnClipboard("");
     driver->Choose(*commands[i]);
-    EXPECT_EQ(ShiftJisToUtf8(ClipboardText()), expected[i]) << i;
+    std::string copied = ShiftJisToUtf8(ClipboardText());
+    std::erase(copied, '\r');  // Windows' clipboard breaks lines with CR LF
+    EXPECT_EQ(copied, expected[i]) << i;
   }
   for (const ShownBox& box : driver->TakeBoxes())
     ADD_FAILURE() << "an unexpected box: " << ShiftJisToUtf8(box.text);

@@ -60,6 +60,34 @@ class DecimalMarkScope {
   char previous_;
 };
 
+// Why a --pairs line cannot be cut (without the place or the line break).
+std::string PairsFormatText(const PairsFormatError& bad, char decimalMark) {
+  std::string text;
+  switch (bad.kind) {
+    case PairsFormatError::Kind::NoSeparator:
+      text = decimalMark == ',' ? "no tab between x and y (the decimal mark is a comma)"
+                                : "no tab or comma between x and y";
+      break;
+    case PairsFormatError::Kind::NoDelimiter:
+      text = "cannot detect the delimiter: the line has no tab, semicolon";
+      text.append(decimalMark == ',' ? " or blank between fields (the decimal mark is a comma)"
+                                     : ", comma or blank between fields")
+          .append("; name it with --delimiter");
+      break;
+    case PairsFormatError::Kind::TooFewFields:
+      text = "no column ";
+      text.append(std::to_string(bad.column))
+          .append(": the line has ")
+          .append(std::to_string(bad.fields))
+          .append(bad.fields == 1 ? " field" : " fields")
+          .append(" (delimiter: ")
+          .append(FieldDelimiterName(bad.delimiter))
+          .append(")");
+      break;
+  }
+  return text;
+}
+
 // One pass over the input (see stream_fit.h); then the reports, each
 // "powl: DOMAIN error" a line on `err`, unless the check refused the
 // columns, and the outcome.
@@ -87,13 +115,10 @@ int Calculate(const Options& options, std::size_t maxLineLength, std::FILE* in, 
     const InputFile file(options.pairsFile, in);
     ColumnLineReader lines(file.Stream(), options.pairsFile, options.shiftJis, kReadBlockSize, maxLineLength);
     try {
-      outcome =
-          StreamPairs(options.degree, lines, LocaleDecimalMark(), reports, PassThreads::Two, keep, routes);
+      outcome = StreamPairs(options.degree, lines, LocaleDecimalMark(), reports, PassThreads::Two, keep,
+                            routes, options.layout);
     } catch (const PairsFormatError& bad) {
-      const std::string_view between = LocaleDecimalMark() == ','
-                                           ? "no tab between x and y (the decimal mark is a comma)"
-                                           : "no tab or comma between x and y";
-      Write(err, LocationPrefix(bad.name, bad.line) + std::string(between) + "\n");
+      Write(err, LocationPrefix(bad.name, bad.line) + PairsFormatText(bad, LocaleDecimalMark()) + "\n");
       return kExitDataFormat;
     }
   } else {
@@ -129,6 +154,15 @@ exactly as the calculator window's calculate button does.
                         comma. Text after the first separator is the y value.
                         A line without a separator, an empty one included, is
                         an error.
+      --columns X,Y     read the --pairs FILE as a table (see below) and take
+                        x from its column X and y from its column Y, counted
+                        from 1 (default 1,2); X and Y differ
+      --header          read the --pairs FILE as a table whose first line
+                        names its columns, and skip that line (line numbers
+                        still count it)
+      --delimiter C     read the --pairs FILE as a table whose fields are
+                        parted by C: "tab", "comma", "semicolon" or "blank"
+                        (a run of blanks and tabs), or that character itself
       --sjis            the input is Shift-JIS (code page 932), not UTF-8
       --decimal-mark C  use C as the decimal mark (default ".", whatever the
                         locale). C is one ASCII character other than a digit,
@@ -175,13 +209,22 @@ input (for one of the two column files at most). UTF-8 input loses a leading
 byte-order mark, and a character with no Shift-JIS form becomes "?".
 Output is UTF-8.
 
+A table (--columns, --header or --delimiter) has fields parted by one
+delimiter. Unless --delimiter names it, the first line after the header
+says which: a tab, else a semicolon, else a comma (unless the decimal mark
+is a comma), else a run of blanks; a line with none of them is an error. A
+field may be quoted as spreadsheets write it ("1,5", "say ""x"""): inside
+the quotes a delimiter is text and a doubled quote is one quote. Other
+columns are not read; a line without the column asked for is an error.
+
 Exit status:
   0   the fitted polynomial is on standard output, one term per line
   1   the columns were refused; the notice is on standard error
   2   a value could not be converted, or the arithmetic faulted; the error
       message, ended by ".", is on standard error and nothing on standard output
   64  bad command line
-  65  a --pairs line has no separator, or a line is longer than 1 GiB (the
+  65  a --pairs line has no separator, a table line lacks a column asked for
+      or has no delimiter to detect, or a line is longer than 1 GiB (the
       line is named)
   66  an input file cannot be opened or read
   70  internal failure, such as running out of memory

@@ -69,6 +69,44 @@ char ParseDecimalMark(const std::string& text) {
   return static_cast<char>(byte);
 }
 
+// --columns X,Y: two column numbers from 1, as fields from 0. The same
+// column twice is refused: y = x is never a fit anyone means to make.
+void ParseColumns(const std::string& text, PairsLayout& layout) {
+  std::size_t numbers[2] = {0, 0};
+  std::size_t at = 0;
+  bool good = true;
+  for (std::size_t& number : numbers) {
+    if (&number != numbers && (at >= text.size() || text[at++] != ',')) good = false;
+    const std::size_t start = at;
+    while (good && at < text.size() && text[at] >= '0' && text[at] <= '9' && at - start < 6)
+      number = number * 10 + static_cast<std::size_t>(text[at++] - '0');
+    if (at == start || number == 0) good = false;
+  }
+  if (!good || at != text.size()) {
+    std::string message =
+        "--columns takes two column numbers from 1 to 999999, parted by a comma (as in 2,4), "
+        "not ";
+    throw UsageError{message.append(Quoted(text))};
+  }
+  if (numbers[0] == numbers[1]) {
+    std::string message = "--columns names column ";
+    throw UsageError{message.append(std::to_string(numbers[0])).append(" twice; x and y need two columns")};
+  }
+  layout.table = true;
+  layout.xField = numbers[0] - 1;
+  layout.yField = numbers[1] - 1;
+}
+
+void ParseDelimiter(const std::string& text, PairsLayout& layout) {
+  layout.delimiter = FieldDelimiterNamed(text);
+  if (!layout.delimiter) {
+    std::string message =
+        "the delimiter must be 'tab', 'comma', 'semicolon' or 'blank' (or that character), not ";
+    throw UsageError{message.append(Quoted(text))};
+  }
+  layout.table = true;
+}
+
 OutputFormat ParseFormat(const std::string& text) {
   if (text == "text") return OutputFormat::Text;
   if (text == "json") return OutputFormat::Json;
@@ -97,6 +135,7 @@ Information InformationAskedFor(const std::vector<std::string>& args) {
 Options ParseArguments(const std::vector<std::string>& args) {
   Options options;
   bool optionsEnded = false;
+  std::string_view tableOption;  // the last of --columns, --delimiter and --header
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::string value;
@@ -110,6 +149,16 @@ Options ParseArguments(const std::vector<std::string>& args) {
       if (options.pairs) throw UsageError{"--pairs may be given only once"};
       options.pairs = true;
       options.pairsFile = value;
+    } else if (TakeValue(args, i, "", "--columns", value)) {
+      ParseColumns(value, options.layout);
+      tableOption = "--columns";
+    } else if (TakeValue(args, i, "", "--delimiter", value)) {
+      ParseDelimiter(value, options.layout);
+      tableOption = "--delimiter";
+    } else if (arg == "--header") {
+      options.layout.skippedLines = 1;
+      options.layout.table = true;
+      tableOption = "--header";
     } else if (TakeValue(args, i, "", "--decimal-mark", value)) {
       options.decimalMark = ParseDecimalMark(value);
     } else if (TakeValue(args, i, "", "--equation", value)) {
@@ -139,6 +188,10 @@ Options ParseArguments(const std::vector<std::string>& args) {
        (!options.pairs &&
         std::find(options.files.begin(), options.files.end(), kStandardInputName) != options.files.end())))
     throw UsageError{"standard input ('-') cannot be both the data and the --at-file"};
+  if (!tableOption.empty() && !options.pairs) {
+    std::string message(tableOption);
+    throw UsageError{message.append(" goes with --pairs FILE")};
+  }
   if (options.pairs) {
     if (!options.files.empty())
       throw UsageError{"--pairs reads one file; unexpected argument " + Quoted(options.files.front())};

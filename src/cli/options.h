@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/pairs.h"
 #include "fit/equation_text.h"
 
 namespace peruka::cli {
@@ -21,6 +22,7 @@ struct Options {
   int degree = kDefaultDegree;
   bool pairs = false;
   std::string pairsFile;
+  PairsLayout layout;  // --header, --columns X,Y and --delimiter C
   bool shiftJis = false;
   char decimalMark = '.';  // whatever the locale: data files are written with "."
   OutputFormat format = OutputFormat::Text;

@@ -1,5 +1,7 @@
 #include "cli/point_batches.h"
 
+#include <algorithm>
+
 #include "cli/pairs.h"
 #include "fit/fit_polynomial.h"
 #include "numeric/decimal_parse.h"
@@ -18,17 +20,46 @@ void PointBatch::Clear() {
 }
 
 PointReader::PointReader(int degree, ColumnLineReader& xLines, ColumnLineReader* yLines, char decimalMark,
-                         bool allTexts)
-    : needs_(degree), xLines_(xLines), yLines_(yLines), decimalMark_(decimalMark), allTexts_(allTexts) {}
+                         bool allTexts, const PairsLayout& layout)
+    : needs_(degree),
+      xLines_(xLines),
+      yLines_(yLines),
+      decimalMark_(decimalMark),
+      allTexts_(allTexts),
+      layout_(layout) {
+  if (layout_.table && layout_.delimiter) picker_.emplace(*layout_.delimiter, layout_.xField, layout_.yField);
+}
+
+void PointReader::PickFields(std::string_view line, std::string_view& x, std::string_view& y) {
+  const std::size_t lineNumber = skipped_ + xCount_;
+  if (!picker_) {
+    const std::optional<FieldDelimiter> detected = DetectFieldDelimiter(line, decimalMark_);
+    if (!detected)
+      throw PairsFormatError{xLines_.Name(),     lineNumber, PairsFormatError::Kind::NoDelimiter, 0, 0,
+                             FieldDelimiter::Tab};
+    picker_.emplace(*detected, layout_.xField, layout_.yField);
+  }
+  const std::size_t fields = picker_->Pick(line, x, y);
+  const std::size_t wanted = std::max(layout_.xField, layout_.yField);
+  if (fields <= wanted)
+    throw PairsFormatError{xLines_.Name(), lineNumber, PairsFormatError::Kind::TooFewFields,
+                           fields,         wanted + 1, picker_->Delimiter()};
+}
 
 bool PointReader::NextPoint(std::string_view& x, std::string_view& y) {
   if (yLines_ == nullptr) {
     std::string_view line;
+    for (; skipped_ < layout_.skippedLines; ++skipped_)
+      if (!xLines_.Next(line)) return false;
     if (!xLines_.Next(line)) return false;
     ++xCount_;
     ++yCount_;
+    if (layout_.table) {
+      PickFields(line, x, y);
+      return true;
+    }
     const std::size_t separator = PairSeparator(line, decimalMark_);
-    if (separator == std::string_view::npos) throw PairsFormatError{xLines_.Name(), xCount_};
+    if (separator == std::string_view::npos) throw PairsFormatError{xLines_.Name(), skipped_ + xCount_};
     x = line.substr(0, separator);
     y = line.substr(separator + 1);
     return true;
@@ -45,7 +76,7 @@ bool PointReader::NextPoint(std::string_view& x, std::string_view& y) {
 }
 
 void PointReader::Take(std::string_view xLine, std::string_view yLine, PointBatch& batch) {
-  const std::size_t line = xCount_;
+  const std::size_t line = skipped_ + xCount_;
   const std::string_view x = TrimmedView(xLine);
   const std::string_view y = TrimmedView(yLine);
   // Most data texts are plain decimals, which pass the character rule and
@@ -89,8 +120,8 @@ void PointReader::Fill(PointBatch& batch) {
   }
 }
 
-PointArithmetic::PointArithmetic(int degree, FitRoutes routes, char decimalMark)
-    : degree_(degree), routes_(routes), decimalMark_(decimalMark), builder_(degree) {
+PointArithmetic::PointArithmetic(int degree, FitRoutes routes, char decimalMark, std::size_t skippedLines)
+    : degree_(degree), routes_(routes), decimalMark_(decimalMark), line_(skippedLines), builder_(degree) {
   if (routes != FitRoutes::Described) exact_.emplace(degree);
 }
 
@@ -133,7 +164,7 @@ void PointArithmetic::SetConversionError(const PointBatch& batch, const PointBat
 void PointArithmetic::Add(const PointBatch& batch) {
   for (const PointBatch::Point& point : batch.points) {
     if (error_) return;
-    const std::size_t line = ++points_;
+    const std::size_t line = ++line_;
     if (routes_ != FitRoutes::Exact && !AddDescribed(batch, point, line)) return;
     if (!exact_) continue;
     if (!point.values.xConverts || !point.values.yConverts) {

@@ -12,6 +12,7 @@
 #include "cli/held_messages.h"
 #include "cli/line_reader.h"
 #include "cli/outcome.h"
+#include "cli/pairs.h"
 #include "fit/exact_power_sums.h"
 #include "fit/power_sums.h"
 
@@ -26,10 +27,16 @@ inline constexpr std::size_t kBatchPoints = 4096;
 // order.
 enum class FitRoutes { Described, DescribedAndExact, Exact };
 
-// A --pairs line without a separator.
+// A --pairs line without a separator; as a table, a first data line without
+// a delimiter to detect, or a line without the field of a column.
 struct PairsFormatError {
+  enum class Kind { NoSeparator, NoDelimiter, TooFewFields };
   std::string name;
   std::size_t line;
+  Kind kind = Kind::NoSeparator;
+  std::size_t fields = 0;                          // TooFewFields: the line's fields,
+  std::size_t column = 0;                          // the column missing (from 1)
+  FieldDelimiter delimiter = FieldDelimiter::Tab;  // and the delimiter
 };
 
 // Points in line order, from the first point on: the values converted and,
@@ -57,13 +64,14 @@ struct PointBatch {
   }
 };
 
-// The reading side: column files in lockstep (yLines given) or a pairs file.
+// The reading side: column files in lockstep (yLines given) or a pairs file
+// laid out as `layout` says.
 class PointReader {
  public:
   // With `allTexts` every point's texts go into the batch, not only those
   // the arithmetic of the calculation reads.
   PointReader(int degree, ColumnLineReader& xLines, ColumnLineReader* yLines, char decimalMark,
-              bool allTexts = false);
+              bool allTexts = false, const PairsLayout& layout = {});
 
   // Fills `batch` (cleared first) with up to kBatchPoints points and sets
   // `last` at the end of the input. Throws ReadError or PairsFormatError.
@@ -81,12 +89,17 @@ class PointReader {
   void Take(std::string_view xLine, std::string_view yLine, PointBatch& batch);
   // The next point's lines; false at the end, when the counts are final.
   bool NextPoint(std::string_view& x, std::string_view& y);
+  // A table line's two fields (PairsLayout::table).
+  void PickFields(std::string_view line, std::string_view& x, std::string_view& y);
 
   PowerSumsBuilder needs_;  // only asked which texts the arithmetic reads
   ColumnLineReader& xLines_;
   ColumnLineReader* yLines_;
   char decimalMark_;
   bool allTexts_;
+  PairsLayout layout_;
+  std::optional<FieldPicker> picker_;  // a table's, once its delimiter is known
+  std::size_t skipped_ = 0;            // the lines before the first point
   std::size_t xCount_ = 0;
   std::size_t yCount_ = 0;
   std::optional<Place> nonNumericX_;
@@ -97,8 +110,10 @@ class PointReader {
 class PointArithmetic {
  public:
   // The texts the exact fit reads are written with `decimalMark`; with an
-  // exact route the batches must hold every point's texts.
-  explicit PointArithmetic(int degree, FitRoutes routes = FitRoutes::Described, char decimalMark = '.');
+  // exact route the batches must hold every point's texts. The first point
+  // is on the line after `skippedLines`.
+  explicit PointArithmetic(int degree, FitRoutes routes = FitRoutes::Described, char decimalMark = '.',
+                           std::size_t skippedLines = 0);
 
   void Add(const PointBatch& batch);
   // The outcome, with the reading side's counts and places and the reports
@@ -118,7 +133,7 @@ class PointArithmetic {
   int degree_;
   FitRoutes routes_;
   char decimalMark_;
-  std::size_t points_ = 0;
+  std::size_t line_;  // the line of the last point taken
   PowerSumsBuilder builder_;
   std::optional<ExactPowerSums> exact_;
   std::optional<Outcome> error_;

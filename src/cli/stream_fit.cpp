@@ -92,8 +92,8 @@ void Keep(const PointBatch& batch, KeptPoints* kept) {
 }
 
 Outcome RunPass(int degree, PointReader& reader, HeldMessages& reports, PassThreads threads, KeptPoints* kept,
-                FitRoutes routes) {
-  PointArithmetic arithmetic(degree, routes, LocaleDecimalMark());
+                FitRoutes routes, std::size_t skippedLines = 0) {
+  PointArithmetic arithmetic(degree, routes, LocaleDecimalMark(), skippedLines);
   const HoldMessagesScope hold(reports);
   if (threads == PassThreads::One) {
     PointBatch batch;
@@ -124,9 +124,9 @@ Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yL
 }
 
 Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports,
-                    PassThreads threads, KeptPoints* kept, FitRoutes routes) {
-  PointReader reader(degree, lines, nullptr, decimalMark, routes != FitRoutes::Described);
-  return RunPass(degree, reader, reports, threads, kept, routes);
+                    PassThreads threads, KeptPoints* kept, FitRoutes routes, const PairsLayout& layout) {
+  PointReader reader(degree, lines, nullptr, decimalMark, routes != FitRoutes::Described, layout);
+  return RunPass(degree, reader, reports, threads, kept, routes, layout.skippedLines);
 }
 
 }  // namespace peruka::cli

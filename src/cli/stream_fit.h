@@ -40,10 +40,11 @@ Outcome StreamColumns(int degree, ColumnLineReader& xLines, ColumnLineReader& yL
                       PassThreads threads = PassThreads::Two, KeptPoints* kept = nullptr,
                       FitRoutes routes = FitRoutes::Described);
 
-// One pairs file, each line cut at its separator (PairSeparator). Throws
-// ReadError, or PairsFormatError at the first line without a separator.
+// One pairs file, each line cut at its separator (PairSeparator), or as a
+// table into fields, as `layout` says. Throws ReadError, or
+// PairsFormatError at the first line that cannot be cut.
 Outcome StreamPairs(int degree, ColumnLineReader& lines, char decimalMark, HeldMessages& reports,
                     PassThreads threads = PassThreads::Two, KeptPoints* kept = nullptr,
-                    FitRoutes routes = FitRoutes::Described);
+                    FitRoutes routes = FitRoutes::Described, const PairsLayout& layout = {});
 
 }  // namespace peruka::cli

@@ -13,9 +13,11 @@ namespace peruka {
 
 struct ExactFit::Exact {
   std::vector<Fraction> coefficients;  // a_k
-  // For the errors at a new x: det·A'⁻¹ of the scaled normal matrix, det,
-  // the x scale D and s²·10^(2E)·det·(m−n−1) = the numerator of s².
-  std::vector<std::vector<BigInteger>> scaledInverse;
+  // For the errors at a new x: the sums of det·A'⁻¹ (of the scaled normal
+  // matrix) along its antidiagonals, formSums[i] = Σ_{j+k=i} det·A'⁻¹[j][k],
+  // which make vᵀA'⁻¹v a polynomial of degree 2n in x; det, the x scale D
+  // and s².
+  std::vector<BigInteger> formSums;
   BigInteger det;
   unsigned xScale = 0;
   Fraction variance;  // s²
@@ -125,9 +127,9 @@ ExactFit ExactFit::Solve(const ExactPowerSums& power) {
     exact->variance = variance;
     exact->det = det;
     exact->xScale = sums.xScale;
-    exact->scaledInverse.assign(size, std::vector<BigInteger>(size));
+    exact->formSums.assign(2 * size - 1, BigInteger(0));
     for (std::size_t j = 0; j < size; ++j)
-      for (std::size_t k = 0; k < size; ++k) exact->scaledInverse[j][k] = m[j][size + 1 + k];
+      for (std::size_t k = 0; k < size; ++k) exact->formSums[j + k] += m[j][size + 1 + k];
   }
   fit.exact_ = std::move(exact);
   return fit;
@@ -168,15 +170,16 @@ std::optional<ExactFit::ErrorsAt> ExactFit::StandardErrorsAt(std::string_view xT
   if (!unique_ || !tQuantile_) return std::nullopt;
   const Exact& exact = *exact_;
   // x = X/10^F, and the scaled inverse belongs to powers of x·10^D: with
-  // Z = X·10^D, vᵀA⁻¹v = Σ Z^(j+k)·10^(F(2n−j−k))·inverse[j][k] / (det·10^(2nF)).
+  // Z = X·10^D, vᵀA⁻¹v = Σ Z^i·10^(F(2n−i))·formSums[i] / (det·10^(2nF)).
   std::string text(digits.integerDigits);
   text += digits.fractionDigits;
-  BigInteger z = text.empty() ? BigInteger(0) : BigInteger(text);
+  // Without its leading zeros, which would make the text octal.
+  const std::size_t first = text.find_first_not_of('0');
+  BigInteger z = first == std::string::npos ? BigInteger(0) : BigInteger(text.substr(first));
   if (digits.negative) z = -z;
   z *= PowerOfTen(exact.xScale);
   const auto decimals = static_cast<unsigned>(digits.fractionDigits.size());
-  const std::size_t size = exact.scaledInverse.size();
-  const std::size_t top = 2 * (size - 1);
+  const std::size_t top = exact.formSums.size() - 1;
   // zPowers[i]·10^(F(top−i)) for i = 0..top
   std::vector<BigInteger> terms(top + 1);
   const BigInteger tenToF = PowerOfTen(decimals);
@@ -185,8 +188,7 @@ std::optional<ExactFit::ErrorsAt> ExactFit::StandardErrorsAt(std::string_view xT
   BigInteger scale = 1;
   for (std::size_t i = top + 1; i-- > 0; scale *= tenToF) terms[i] *= scale;
   BigInteger form = 0;
-  for (std::size_t j = 0; j < size; ++j)
-    for (std::size_t k = 0; k < size; ++k) form += terms[j + k] * exact.scaledInverse[j][k];
+  for (std::size_t i = 0; i <= top; ++i) form += terms[i] * exact.formSums[i];
   const BigInteger formDenominator = exact.det * PowerOfTen(decimals * static_cast<unsigned>(top));
   // s²·q and s²·(1 + q).
   const BigInteger denominator = exact.variance.denominator * formDenominator;

@@ -392,6 +392,9 @@ TEST(ExactFit, StandardErrorsAtNewX) {
       {"-1.25", 0x1.2fee4e14151bcp-2, 0x1.68be18bd01eadp-2},
       {"100", 0x1.1095b10214236p+7, 0x1.1095c2530b08cp+7},
       {"0.001", 0x1.46eb9a3fd3fa9p-3, 0x1.fbdc288f3faf3p-3},
+      // Leading zeros with digits an octal reading would refuse or misread.
+      {"0.12", 0x1.32fd0f2a1ddf4p-3, 0x1.ef43af881a132p-3},
+      {"0.8", 0x1.b9fe027b87d1ep-4, 0x1.bf15850d54904p-3},
   };
   for (const auto& row : rows) {
     const auto errors = fit.StandardErrorsAt(row.x, '.');

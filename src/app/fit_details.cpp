@@ -1,28 +1,17 @@
 #include "app/fit_details.h"
 
-#include <charconv>
 #include <cstddef>
 #include <utility>
 
 #include "app/window_texts.h"
+#include "numeric/shortest_decimal.h"
 
 namespace peruka {
 
 namespace {
 
-// The shortest text that reads back as the value.
-std::string Shortest(double value, char decimalMark) {
-  char buffer[64];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  if (error != std::errc()) return {};
-  std::string text(buffer, end);
-  for (char& c : text)
-    if (c == '.') c = decimalMark;
-  return text;
-}
-
 std::string Figure(const std::optional<double>& value, char decimalMark) {
-  return value ? Shortest(*value, decimalMark) : std::string(TextOf(WindowText::Undefined));
+  return value ? ShortestDecimal(*value, decimalMark) : std::string(TextOf(WindowText::Undefined));
 }
 
 std::string Text(WindowText id) { return std::string(TextOf(id)); }
@@ -53,7 +42,7 @@ FitDetails DescribeFit(const FitResult& described, const ExactFit& exact, char d
   const auto coefficient = [&](int k) { return described.coefficients[static_cast<std::size_t>(k)]; };
   if (!exact.Unique()) {
     for (int k = described.degree; k >= 0; --k)
-      details.rows.push_back({std::to_string(k), Shortest(coefficient(k), decimalMark)});
+      details.rows.push_back({std::to_string(k), ShortestDecimal(coefficient(k), decimalMark)});
     details.note = Text(WindowText::NotUniqueLead) + std::to_string(described.degree + 1) +
                    Text(WindowText::NotUniqueMiddle) + std::to_string(described.degree) +
                    Text(WindowText::NotUniqueTail);
@@ -65,8 +54,8 @@ FitDetails DescribeFit(const FitResult& described, const ExactFit& exact, char d
     details.headings.push_back(Text(heading));
   for (int k = described.degree; k >= 0; --k) {
     const std::optional<Interval> interval = exact.ConfidenceInterval(k);
-    details.rows.push_back({std::to_string(k), Shortest(coefficient(k), decimalMark),
-                            Shortest(exact.Coefficient(k), decimalMark),
+    details.rows.push_back({std::to_string(k), ShortestDecimal(coefficient(k), decimalMark),
+                            ShortestDecimal(exact.Coefficient(k), decimalMark),
                             std::to_string(exact.TrustedDigits(k, coefficient(k))),
                             Figure(exact.StandardError(k), decimalMark),
                             Figure(interval ? std::optional(interval->lower) : std::nullopt, decimalMark),
@@ -98,15 +87,6 @@ std::string DetailsTsv(const FitDetails& details) {
   for (const FitFigure& figure : details.figures) line({figure.name, figure.value});
   if (!details.note.empty()) line({details.note});
   return text;
-}
-
-std::optional<FitResult> ExactPolynomial(const ExactFit& exact) {
-  if (!exact.Unique()) return std::nullopt;
-  FitResult polynomial;
-  polynomial.degree = exact.Degree();
-  for (int k = 0; k <= exact.Degree(); ++k)
-    polynomial.coefficients[static_cast<std::size_t>(k)] = exact.Coefficient(k);
-  return polynomial;
 }
 
 }  // namespace peruka

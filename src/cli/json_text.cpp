@@ -1,10 +1,10 @@
 #include "cli/json_text.h"
 
 #include <cassert>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
+#include "numeric/shortest_decimal.h"
 #include "text/shift_jis.h"
 
 namespace peruka::cli {
@@ -67,9 +67,7 @@ std::string JsonString(std::string_view text) {
 
 std::string JsonNumber(double value) {
   assert(std::isfinite(value));
-  char buffer[32];
-  const std::to_chars_result done = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, done.ptr);
+  return ShortestDecimal(value);
 }
 
 }  // namespace peruka::cli

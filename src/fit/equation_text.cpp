@@ -1,9 +1,10 @@
 #include "fit/equation_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
 #include <stdexcept>
+
+#include "numeric/shortest_decimal.h"
 
 namespace peruka {
 
@@ -16,16 +17,9 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
   return text;
 }
 
-// The shortest text that reads back as the same double ("0.1", "1e-07").
-std::string Shortest(double value) {
-  char buffer[32];
-  const std::to_chars_result done = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, done.ptr);
-}
-
 // The same with the exponent as spreadsheets write it: "1E-07".
 std::string SpreadsheetNumber(double value) {
-  std::string text = Shortest(value);
+  std::string text = ShortestDecimal(value);
   for (char& c : text)
     if (c == 'e') c = 'E';
   return text;
@@ -33,7 +27,7 @@ std::string SpreadsheetNumber(double value) {
 
 // 1.5e-07 as "1.5 \times 10^{-7}".
 std::string LatexNumber(double value) {
-  const std::string text = Shortest(value);
+  const std::string text = ShortestDecimal(value);
   const std::size_t e = text.find('e');
   if (e == std::string::npos) return text;
   const int exponent = std::stoi(text.substr(e + 1));
@@ -69,11 +63,11 @@ std::string Sum(const FitResult& fit, std::string_view start, std::string_view m
 
 // (((a_n·x + a_{n−1})·x + ...)·x + a_0), with "-" for a negative term.
 std::string Horner(const FitResult& fit) {
-  std::string text = Shortest(Coefficient(fit, fit.degree));
+  std::string text = ShortestDecimal(Coefficient(fit, fit.degree));
   for (int k = fit.degree - 1; k >= 0; --k) {
     const double value = Coefficient(fit, k);
     const std::string inner = k == fit.degree - 1 ? text : Joined({"(", text, ")"});
-    text = Joined({inner, " * x ", std::signbit(value) ? "- " : "+ ", Shortest(std::fabs(value))});
+    text = Joined({inner, " * x ", std::signbit(value) ? "- " : "+ ", ShortestDecimal(std::fabs(value))});
   }
   return text;
 }
@@ -92,7 +86,8 @@ std::optional<EquationForm> EquationFormNamed(std::string_view name) {
 std::string EquationText(const FitResult& fit, EquationForm form) {
   switch (form) {
     case EquationForm::Plain:
-      return Sum(fit, "y = ", "\u2212", Shortest,
+      return Sum(
+                 fit, "y = ", "\u2212", [](double value) { return ShortestDecimal(value); },
                  [](int k) {
                    return k == 0   ? std::string()
                           : k == 1 ? std::string("x")

@@ -1,6 +1,7 @@
 // The graph window at 10^6 points: building its data after a calculation,
 // drawing it from scratch (laying out the reduced geometry and painting, as
-// a resize or an export does) and repainting it at an unchanged size.
+// a resize or an export does; with the residuals or with both 95% bands of
+// the degree-20 fit) and repainting it at an unchanged size.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -11,6 +12,7 @@
 
 #include "app/qt/graph_canvas.h"
 #include "fit/column.h"
+#include "fit/exact_fit.h"
 #include "plot/graph_data.h"
 #include "ui/qt/qt_widget.h"
 
@@ -73,14 +75,30 @@ void BM_GraphDataMillionPoints(benchmark::State& state) {
 }
 BENCHMARK(BM_GraphDataMillionPoints)->Unit(benchmark::kMillisecond);
 
+// The exact degree-20 fit of the million points, which the bands need.
+std::shared_ptr<const ExactFit> MillionPointsExactly() {
+  static const auto exact = std::make_shared<const ExactFit>(
+      FitExactly(20, Column::Viewing(ColumnText(true)), Column::Viewing(ColumnText(false))));
+  return exact;
+}
+
 void BM_DrawGraphMillionPoints(benchmark::State& state) {
   GraphCanvas canvas;
   canvas.SetData(MillionPoints());
   canvas.SetResidualsShown(state.range(0) != 0);
+  if (state.range(1) != 0) {
+    canvas.SetBandFit(MillionPointsExactly());
+    canvas.SetBandsShown(true, true);
+  }
   for (auto _ : state) benchmark::DoNotOptimize(canvas.RenderImage(kGraphSize).constBits());
   state.SetItemsProcessed(state.iterations() * kPoints);
 }
-BENCHMARK(BM_DrawGraphMillionPoints)->Arg(0)->Arg(1)->ArgName("residuals")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawGraphMillionPoints)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->ArgNames({"residuals", "bands"})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_RepaintGraphMillionPoints(benchmark::State& state) {
   GraphCanvas canvas;

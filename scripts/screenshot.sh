@@ -2,8 +2,9 @@
 # Takes screenshots of the calculator under a virtual X server: starts Xvfb,
 # runs the program, enters a small data set with real key and mouse events,
 # presses the calculate button and captures the window; then opens the graph
-# window with Ctrl+G, shows the residuals with Alt+R and captures both
-# windows side by side.
+# window with Ctrl+G, shows the residuals with Alt+R and both bands with
+# Alt+M and Alt+N, types an x into its entry (Alt+X), points at the plot and
+# captures both windows side by side.
 #
 # Usage: scripts/screenshot.sh [peruka-binary] [output.png] [graph-output.png]
 # A Windows program (peruka.exe, from the windows preset) runs under wine, in
@@ -88,7 +89,10 @@ for _ in $(seq 50); do
 done
 [ -n "$graph" ] || { echo "the graph window did not appear" >&2; exit 1; }
 xdotool windowfocus --sync "$graph"
-xdotool key alt+r
+xdotool key alt+r alt+m alt+n alt+x
+xdotool type --delay 20 "2.5"
+eval "$(xdotool getwindowgeometry --shell "$graph")"
+xdotool mousemove --window "$graph" $((WIDTH * 2 / 3)) $((HEIGHT / 2))
 sleep 0.7
 # Each window on its own, then side by side on a plain background.
 main_part=$(mktemp --suffix=.png) graph_part=$(mktemp --suffix=.png)

@@ -43,8 +43,4 @@ FitDetails DescribeFit(const FitResult& described, const ExactFit& exact, char d
 // each line ended by a line feed.
 std::string DetailsTsv(const FitDetails& details);
 
-// The exact polynomial with its coefficients rounded to doubles, as the
-// graph draws it; none when it is not unique.
-std::optional<FitResult> ExactPolynomial(const ExactFit& exact);
-
 }  // namespace peruka

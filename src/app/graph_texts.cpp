@@ -42,7 +42,9 @@ GraphTexts GraphTextsOf(const GraphData& data, char decimalMark) {
                     std::move(exponent),
                     std::move(tail),
                     ShiftJisToUtf8(TextOf(WindowText::ResultName)),
-                    ShiftJisToUtf8(TextOf(WindowText::ExactLegend))};
+                    ShiftJisToUtf8(TextOf(WindowText::ExactLegend)),
+                    ShiftJisToUtf8(TextOf(WindowText::MeanBandLegend)),
+                    ShiftJisToUtf8(TextOf(WindowText::PredictionBandLegend))};
 }
 
 }  // namespace peruka

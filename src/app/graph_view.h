@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/window_placement.h"
+#include "fit/exact_fit.h"
 #include "plot/graph_data.h"
 
 namespace peruka {
@@ -16,13 +17,15 @@ class GraphView {
  public:
   virtual ~GraphView() = default;
   virtual void SetData(std::shared_ptr<const GraphData> graph) = 0;
-  // The exact polynomial of the data last set, drawn beside the fit while
-  // the exact option is on; null draws none. New data forget it.
-  virtual void SetExactCurve(std::shared_ptr<const FitResult> exact) = 0;
-  // Whether the exact option is on (it is off in a new window).
-  virtual bool ExactCurveShown() const = 0;
-  // Raised when the user turns the exact option on.
-  virtual void OnExactCurveWanted(std::function<void()> handler) = 0;
+  // The exact fit of the data last set: the exact curve drawn beside the
+  // fit, the bands and the intervals at the x entered come from it; null
+  // gives none of them. New data forget it.
+  virtual void SetExactFit(std::shared_ptr<const ExactFit> exact) = 0;
+  // Whether anything shown needs the exact fit: the exact curve, a band or
+  // an x entered (all of them off or empty in a new window).
+  virtual bool ExactFitWanted() const = 0;
+  // Raised when the user turns on something that needs it.
+  virtual void OnExactFitWanted(std::function<void()> handler) = 0;
   virtual bool Shown() const = 0;
   // Shows the window, raised and active.
   virtual void Present() = 0;

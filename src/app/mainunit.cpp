@@ -45,7 +45,7 @@ struct TMainForm::LastFit {
   FitResult fit;
   Column x;
   Column y;
-  std::unique_ptr<const ExactFit> exact;
+  std::shared_ptr<const ExactFit> exact;
 };
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
@@ -249,24 +249,23 @@ void TMainForm::KeepForGraph(const FitResult& fit, Column x, Column y) {
   if (details_ && details_->Shown()) UpdateDetails();
 }
 
-const ExactFit& TMainForm::ExactOfLastFit() {
+const std::shared_ptr<const ExactFit>& TMainForm::ExactOfLastFit() {
   if (!lastFit_->exact)
     lastFit_->exact =
-        std::make_unique<const ExactFit>(FitExactly(lastFit_->fit.degree, lastFit_->x, lastFit_->y));
-  return *lastFit_->exact;
+        std::make_shared<const ExactFit>(FitExactly(lastFit_->fit.degree, lastFit_->x, lastFit_->y));
+  return lastFit_->exact;
 }
 
 void TMainForm::UpdateGraph() {
   if (!lastFit_ || !graph_ || graphCurrent_) return;
   graph_->SetData(std::make_shared<const GraphData>(MakeGraphData(lastFit_->fit, lastFit_->x, lastFit_->y)));
   graphCurrent_ = true;
-  UpdateExactCurve();
+  UpdateExactFit();
 }
 
-void TMainForm::UpdateExactCurve() {
-  if (!lastFit_ || !graph_ || !graphCurrent_ || !graph_->ExactCurveShown()) return;
-  const std::optional<FitResult> exact = ExactPolynomial(ExactOfLastFit());
-  graph_->SetExactCurve(exact ? std::make_shared<const FitResult>(*exact) : nullptr);
+void TMainForm::UpdateExactFit() {
+  if (!lastFit_ || !graph_ || !graphCurrent_ || !graph_->ExactFitWanted()) return;
+  graph_->SetExactFit(ExactOfLastFit());
 }
 
 // From the label's top to the window's bottom, both edges in.
@@ -280,7 +279,7 @@ void TMainForm::ShowGraph(TObject*) {
   if (!lastFit_) return;
   if (!graph_) {
     graph_ = CreateGraphView(*this, ResultBand());
-    graph_->OnExactCurveWanted([this] { UpdateExactCurve(); });
+    graph_->OnExactFitWanted([this] { UpdateExactFit(); });
   }
   UpdateGraph();
   graph_->Present();
@@ -288,7 +287,7 @@ void TMainForm::ShowGraph(TObject*) {
 
 void TMainForm::UpdateDetails() {
   if (!lastFit_ || !details_ || detailsCurrent_) return;
-  details_->SetDetails(DescribeFit(lastFit_->fit, ExactOfLastFit(), LocaleDecimalMark()));
+  details_->SetDetails(DescribeFit(lastFit_->fit, *ExactOfLastFit(), LocaleDecimalMark()));
   detailsCurrent_ = true;
 }
 

@@ -84,15 +84,15 @@ class TMainForm : public TForm {
   // Keeps a successful calculation for the graph and the detail window, and
   // shows it in either at once while it is open.
   void KeepForGraph(const FitResult& fit, Column x, Column y);
-  // The graph of the kept calculation, built when first needed, with the
-  // exact curve while the graph window asks for it.
+  // The graph of the kept calculation, built when first needed, with its
+  // exact fit while the graph window asks for it.
   void UpdateGraph();
-  void UpdateExactCurve();
+  void UpdateExactFit();
   // The details of the kept calculation, likewise.
   void UpdateDetails();
   // The exact fit of the kept calculation, solved when first needed: it
   // takes a while for many points.
-  const ExactFit& ExactOfLastFit();
+  const std::shared_ptr<const ExactFit>& ExactOfLastFit();
   // The result's band in screen coordinates, which the windows placed
   // beside this one keep clear of.
   ScreenRect ResultBand() const;

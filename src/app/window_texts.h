@@ -64,6 +64,12 @@ enum class WindowText {
   CopySpreadsheetEquationCommand,
   CopyCEquationCommand,
   CopyPythonEquationCommand,
+  MeanBandOption,
+  PredictionBandOption,
+  MeanBandLegend,
+  PredictionBandLegend,
+  XEntryName,
+  CursorLead,
 };
 
 struct TextTwin {
@@ -218,6 +224,18 @@ inline constexpr WindowTextEntry kWindowTexts[] = {
      {"\x8E\xAE\x82\xF0\x20\x50\x79\x74\x68\x6F\x6E\x20\x82\xCC\x8A\xD6\x90\x94\x82\xC5\x83\x52\x83\x73\x81"
       "\x5B\x28\x26\x59\x29",
       u8"式を Python の関数でコピー(&Y)"}},
+    // the graph window's options that draw the 95% bands of the mean and of a new observation
+    {WindowText::MeanBandOption,
+     {"\x90\x4D\x97\x8A\x91\xD1\x82\xF0\x95\x60\x82\xAD\x28\x26\x4D\x29", u8"信頼帯を描く(&M)"}},
+    {WindowText::PredictionBandOption,
+     {"\x97\x5C\x91\xAA\x91\xD1\x82\xF0\x95\x60\x82\xAD\x28\x26\x4E\x29", u8"予測帯を描く(&N)"}},
+    // the legend's names of the two bands
+    {WindowText::MeanBandLegend, {"\x39\x35\x25\x20\x90\x4D\x97\x8A\x91\xD1", u8"95% 信頼帯"}},
+    {WindowText::PredictionBandLegend, {"\x39\x35\x25\x20\x97\x5C\x91\xAA\x91\xD1", u8"95% 予測帯"}},
+    // the graph window's entry of an x at which the polynomial is evaluated
+    {WindowText::XEntryName, {"\x78\x20\x82\xCC\x92\x6C\x28\x26\x58\x29\x3A", u8"x の値(&X):"}},
+    // the graph window's read-out of the cursor, before "x = ..."
+    {WindowText::CursorLead, {"\x83\x4A\x81\x5B\x83\x5C\x83\x8B\x88\xCA\x92\x75", u8"カーソル位置"}},
 };
 
 // The degree list's items, "１次" to "２０次".

@@ -4,8 +4,7 @@
 
 #include "cli/json_text.h"
 #include "cli/line_reader.h"
-#include "fit/evaluate_polynomial.h"
-#include "fit/exact_fit.h"
+#include "fit/fitted_value.h"
 #include "numeric/decimal_parse.h"
 #include "numeric/locale_mark.h"
 #include "text/numeric_text.h"
@@ -47,13 +46,6 @@ std::string IntervalJson(const std::optional<Interval>& interval) {
   return json;
 }
 
-std::string IntervalText(const std::optional<Interval>& interval) {
-  if (!interval) return "定義されません";
-  std::string text(1, '[');
-  text.append(JsonNumber(interval->lower)).append(", ").append(JsonNumber(interval->upper)).append(1, ']');
-  return text;
-}
-
 }  // namespace
 
 std::vector<AtPoint> ReadAtPoints(const Options& options, std::FILE* in, std::size_t maxLineLength) {
@@ -80,33 +72,15 @@ std::vector<AtPoint> ReadAtPoints(const Options& options, std::FILE* in, std::si
   return points;
 }
 
-Evaluation Evaluate(const Outcome& result, const AtPoint& point) {
-  Evaluation evaluation;
-  const ExactFit* exact =
-      result.exact && result.exact->Unique() && result.exact->Finite() ? &*result.exact : nullptr;
-  FitResult polynomial = result.fit;
-  if (exact != nullptr)
-    for (int k = 0; k <= polynomial.degree; ++k)
-      polynomial.coefficients[static_cast<std::size_t>(k)] = exact->Coefficient(k);
-  evaluation.fromExact = exact != nullptr;
-  evaluation.value = StoreDouble(EvaluatePolynomial(polynomial, static_cast<Extended>(point.x)));
-  if (exact == nullptr) return evaluation;
-  const std::optional<ExactFit::ErrorsAt> errors = exact->StandardErrorsAt(point.text, LocaleDecimalMark());
-  if (!errors) return evaluation;
-  const double t = *exact->TQuantile();
-  evaluation.mean = Interval{evaluation.value - t * errors->mean, evaluation.value + t * errors->mean};
-  evaluation.prediction =
-      Interval{evaluation.value - t * errors->prediction, evaluation.value + t * errors->prediction};
-  return evaluation;
+FittedValue Evaluate(const Outcome& result, const AtPoint& point) {
+  return EvaluateFit(result.fit, result.exact ? &*result.exact : nullptr, point.x, point.text,
+                     LocaleDecimalMark());
 }
 
 std::string EvaluationsText(const Outcome& result, const std::vector<AtPoint>& points) {
   std::string text;
   for (const AtPoint& point : points) {
-    const Evaluation e = Evaluate(result, point);
-    text += "p(" + ShiftJisToUtf8(point.text) + ") = " + JsonNumber(e.value) +
-            (e.fromExact ? " (厳密解)" : " (計算結果)") + "  95% 信頼区間: " + IntervalText(e.mean) +
-            "  95% 予測区間: " + IntervalText(e.prediction) + "\n";
+    text.append(FittedValueText(ShiftJisToUtf8(point.text), Evaluate(result, point), '.')).append(1, '\n');
   }
   return text;
 }
@@ -114,7 +88,7 @@ std::string EvaluationsText(const Outcome& result, const std::vector<AtPoint>& p
 std::string EvaluationsJson(const Outcome& result, const std::vector<AtPoint>& points) {
   std::string json = ",\"evaluations\":[";
   for (std::size_t i = 0; i < points.size(); ++i) {
-    const Evaluation e = Evaluate(result, points[i]);
+    const FittedValue e = Evaluate(result, points[i]);
     if (i > 0) json += ',';
     json += "{\"x\":" + JsonString(ShiftJisToUtf8(points[i].text)) + ",\"value\":" + JsonNumber(e.value) +
             ",\"from\":" + (e.fromExact ? "\"exact\"" : "\"calculated\"") +

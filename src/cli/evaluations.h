@@ -9,7 +9,7 @@
 
 #include "cli/options.h"
 #include "cli/outcome.h"
-#include "fit/exact_fit.h"
+#include "fit/fitted_value.h"
 
 namespace peruka::cli {
 
@@ -36,16 +36,8 @@ struct AtPointError {
 // LineTooLongError.
 std::vector<AtPoint> ReadAtPoints(const Options& options, std::FILE* in, std::size_t maxLineLength);
 
-struct Evaluation {
-  double value = 0.0;                  // p(x) by Horner's rule in extended precision
-  bool fromExact = false;              // the exact coefficients, or else the calculation's
-  std::optional<Interval> mean;        // 95% interval of the fitted mean
-  std::optional<Interval> prediction;  // 95% interval of a new observation
-};
-
-// p(x) for a result, from the exact fit's coefficients when it is there and
-// unique; the intervals need its standard errors.
-Evaluation Evaluate(const Outcome& result, const AtPoint& point);
+// p(x) for a result (see EvaluateFit), from its exact fit when there is one.
+FittedValue Evaluate(const Outcome& result, const AtPoint& point);
 
 // One line a point (UTF-8), and the "evaluations" array.
 std::string EvaluationsText(const Outcome& result, const std::vector<AtPoint>& points);

@@ -26,13 +26,18 @@ Range Widened(double lo, double hi) {
   return {lo - margin, hi + margin};
 }
 
-// Pixel coordinates far outside the area are held to a few areas away, so
-// the painter never meets a huge coordinate; what is drawn inside stays.
-double Held(double pixel, double from, double size) {
+}  // namespace
+
+double HeldPixel(double pixel, double from, double size) {
   return std::clamp(pixel, from - 4.0 * size, from + 5.0 * size);
 }
 
-}  // namespace
+int CurveColumns(const PlotArea& area) { return std::max(1, static_cast<int>(std::ceil(area.width))); }
+
+Extended ColumnCentreX(const GraphRanges& ranges, const PlotArea& area, int column) {
+  const Extended xStep = (static_cast<Extended>(ranges.x.hi) - ranges.x.lo) / area.width;
+  return ranges.x.lo + xStep * (column + 0.5);
+}
 
 GraphData MakeGraphData(const FitResult& fit, const Column& xColumn, const Column& yColumn) {
   std::vector<double> x(xColumn.Count());
@@ -95,14 +100,14 @@ GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, cons
   const double xScale = area.width / (ranges.x.hi - ranges.x.lo);
   const double yScale = area.height / (ranges.y.hi - ranges.y.lo);
   const auto toX = [&](double x) {
-    return Held(area.left + (x - ranges.x.lo) * xScale, area.left, area.width);
+    return HeldPixel(area.left + (x - ranges.x.lo) * xScale, area.left, area.width);
   };
   const auto toY = [&](double y) {
-    return Held(area.top + (ranges.y.hi - y) * yScale, area.top, area.height);
+    return HeldPixel(area.top + (ranges.y.hi - y) * yScale, area.top, area.height);
   };
 
   geometry.curve = LayOutCurve(data.fit, ranges, area);
-  const int columns = std::max(1, static_cast<int>(std::ceil(area.width)));
+  const int columns = CurveColumns(area);
 
   // One mark per occupied cell.
   const auto cellsAcross = static_cast<std::size_t>(area.width / kMarkCell) + 1;
@@ -154,19 +159,17 @@ std::vector<std::vector<PixelPoint>> LayOutCurve(const FitResult& polynomial, co
   if (!Drawable(ranges)) return curve;
   const double yScale = area.height / (ranges.y.hi - ranges.y.lo);
   // The curve at the centre of each pixel column.
-  const int columns = std::max(1, static_cast<int>(std::ceil(area.width)));
-  const Extended xStep = (static_cast<Extended>(ranges.x.hi) - ranges.x.lo) / area.width;
+  const int columns = CurveColumns(area);
   std::vector<PixelPoint> piece;
   piece.reserve(static_cast<std::size_t>(columns));
   for (int c = 0; c < columns; ++c) {
-    const Extended x = ranges.x.lo + xStep * (c + 0.5);
-    const Extended value = EvaluatePolynomial(polynomial, x);
+    const Extended value = EvaluatePolynomial(polynomial, ColumnCentreX(ranges, area, c));
     if (!IsFinite(value)) {
       if (!piece.empty()) curve.push_back(std::exchange(piece, {}));
       continue;
     }
     const Extended pixel = area.top + (ranges.y.hi - value) * yScale;
-    piece.push_back({area.left + c + 0.5, Held(StoreDouble(pixel), area.top, area.height)});
+    piece.push_back({area.left + c + 0.5, HeldPixel(StoreDouble(pixel), area.top, area.height)});
   }
   if (!piece.empty()) curve.push_back(std::move(piece));
   return curve;

@@ -9,6 +9,7 @@
 
 #include "fit/column.h"
 #include "fit/fit_polynomial.h"
+#include "numeric/extended.h"
 
 namespace peruka {
 
@@ -86,6 +87,15 @@ struct GraphGeometry {
 
 GraphGeometry LayOutGraph(const GraphData& data, const GraphRanges& ranges, const PlotArea& area,
                           bool residuals);
+
+// Pixel coordinates far outside the area are held to a few areas away, so
+// the painter never meets a huge coordinate; what is drawn inside stays.
+double HeldPixel(double pixel, double from, double size);
+
+// The curve is laid out at the centre of every pixel column: how many there
+// are, and the x at the centre of one.
+int CurveColumns(const PlotArea& area);
+Extended ColumnCentreX(const GraphRanges& ranges, const PlotArea& area, int column);
 
 // A polynomial's curve as GraphGeometry::curve lays the fit's out.
 std::vector<std::vector<PixelPoint>> LayOutCurve(const FitResult& polynomial, const GraphRanges& ranges,

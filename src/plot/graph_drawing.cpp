@@ -107,12 +107,32 @@ void DrawCurve(Drawing& drawing, const std::vector<std::vector<PixelPoint>>& cur
   }
 }
 
-// The residuals, the curves and the points, inside the frame; the exact
-// curve wider under the fit's, so that where the two agree it borders the
-// fit's on both sides, and where they part it runs on its own.
+// A band as a light fill, a pixel column wide from edge to edge at every
+// column, with its two edges as thin lines.
+void DrawBand(Drawing& drawing, const std::vector<BandPiece>& pieces, Rgb fill, Rgb edge) {
+  for (const BandPiece& piece : pieces) {
+    LineSegments columns{{}, fill, 1.0, LineCap::kFlat};
+    columns.ends.reserve(2 * piece.upper.size());
+    for (std::size_t i = 0; i < piece.upper.size(); ++i)
+      columns.ends.insert(columns.ends.end(),
+                          {{piece.upper[i].x, piece.upper[i].y}, {piece.lower[i].x, piece.lower[i].y}});
+    drawing.items.emplace_back(std::move(columns));
+  }
+  for (const BandPiece& piece : pieces) {
+    DrawCurve(drawing, {piece.upper}, edge, 1.0);
+    DrawCurve(drawing, {piece.lower}, edge, 1.0);
+  }
+}
+
+// The bands, the residuals, the curves and the points, inside the frame;
+// the wider prediction band under the band of the mean; the exact curve
+// wider under the fit's, so that where the two agree it borders the fit's
+// on both sides, and where they part it runs on its own.
 void DrawData(Drawing& drawing, const PlotArea& area, const GraphGeometry& geometry, bool residuals,
-              const std::vector<std::vector<PixelPoint>>& exactCurve) {
+              const std::vector<std::vector<PixelPoint>>& exactCurve, const GraphBands& bands) {
   drawing.items.emplace_back(ClipBegin{{area.left, area.top, area.width, area.height}});
+  DrawBand(drawing, bands.prediction, kPredictionBandColor, kPredictionEdgeColor);
+  DrawBand(drawing, bands.mean, kMeanBandColor, kMeanEdgeColor);
   if (residuals && !geometry.residuals.empty()) {
     LineSegments spans{{}, kResidualColor, 2.0, LineCap::kFlat};
     spans.ends.reserve(2 * geometry.residuals.size());
@@ -155,22 +175,26 @@ void DrawHeading(Drawing& drawing, int width, const GraphTexts& texts, const Tex
   drawing.items.emplace_back(TextRun{{x, baseline}, texts.headingTail, pixelSize, kTextColor});
 }
 
-// The legend of the two curves, right-aligned on the line under the heading:
-// a stroke of each curve's colour before its name.
+// The legend of the curves and bands drawn, right-aligned on the line under
+// the heading: a stroke of each one's colour before its name.
 void DrawLegend(Drawing& drawing, const PlotArea& area, const GraphTexts& texts, const TextMetrics& metrics,
-                int pixelSize) {
+                int pixelSize, bool exact, const GraphBands& bands) {
   constexpr double kStroke = 16.0;
   constexpr double kGap = 4.0;
   constexpr double kBetween = 14.0;
   const double ascent = metrics.Ascent(pixelSize);
   const double baseline = 6.0 + metrics.Height(pixelSize) + ascent;
   const double middle = baseline - ascent / 2.0 + 1.0;
-  const struct {
+  struct Entry {
     const std::string& name;
     Rgb color;
     double width;
-  } entries[] = {{texts.fitLegend, kCurveColor, 2.0},
-                 {texts.exactLegend, kExactCurveColor, kExactCurveWidth}};
+  };
+  std::vector<Entry> entries{{texts.fitLegend, kCurveColor, 2.0}};
+  if (exact) entries.push_back({texts.exactLegend, kExactCurveColor, kExactCurveWidth});
+  if (!bands.mean.empty()) entries.push_back({texts.meanBandLegend, kMeanBandColor, kBandLegendWidth});
+  if (!bands.prediction.empty())
+    entries.push_back({texts.predictionBandLegend, kPredictionBandColor, kBandLegendWidth});
   double total = 0.0;
   for (const auto& entry : entries) total += kStroke + kGap + metrics.Width(entry.name, pixelSize);
   double x = std::max(4.0, area.left + area.width - total - kBetween);
@@ -186,7 +210,8 @@ void DrawLegend(Drawing& drawing, const PlotArea& area, const GraphTexts& texts,
 }  // namespace
 
 GraphPicture DrawGraph(const GraphData* data, int width, int height, bool residuals, const GraphTexts& texts,
-                       const TextMetrics& metrics, int pixelSize, char decimalMark, const FitResult* exact) {
+                       const TextMetrics& metrics, int pixelSize, char decimalMark, const FitResult* exact,
+                       const BandChoice& bandChoice) {
   GraphPicture picture;
   Drawing& drawing = picture.drawing;
   drawing.width = width;
@@ -199,16 +224,19 @@ GraphPicture DrawGraph(const GraphData* data, int width, int height, bool residu
   Axes axes;
   GraphGeometry geometry;
   std::vector<std::vector<PixelPoint>> exactCurve;
+  GraphBands bands;
   picture.ranges = ChooseRanges(*data);
   if (Drawable(picture.ranges)) {
     picture.area = LayOutArea(picture.ranges, width, height, metrics, pixelSize, decimalMark, axes);
     geometry = LayOutGraph(*data, picture.ranges, picture.area, residuals);
     if (exact) exactCurve = LayOutCurve(*exact, picture.ranges, picture.area);
+    bands = LayOutBands(bandChoice, picture.ranges, picture.area);
   }
   DrawAxes(drawing, picture.area, picture.ranges, axes, metrics, pixelSize);
-  DrawData(drawing, picture.area, geometry, residuals, exactCurve);
+  DrawData(drawing, picture.area, geometry, residuals, exactCurve, bands);
   DrawHeading(drawing, width, texts, metrics, pixelSize);
-  if (exact) DrawLegend(drawing, picture.area, texts, metrics, pixelSize);
+  if (exact || !bands.mean.empty() || !bands.prediction.empty())
+    DrawLegend(drawing, picture.area, texts, metrics, pixelSize, exact != nullptr, bands);
   return picture;
 }
 

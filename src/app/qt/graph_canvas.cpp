@@ -1,11 +1,18 @@
 #include "app/qt/graph_canvas.h"
 
+#include <QFocusEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLineF>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <cmath>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -129,12 +136,14 @@ void PaintDrawing(QPainter& painter, const Drawing& drawing, const QFont& font) 
 
 GraphCanvas::GraphCanvas(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
 }
 
 void GraphCanvas::SetData(std::shared_ptr<const GraphData> graph) {
   data_ = std::move(graph);
   exact_.reset();
+  bandFit_.reset();
   cached_.reset();
   setAccessibleDescription(Heading());
   update();
@@ -160,6 +169,20 @@ void GraphCanvas::SetExactShown(bool shown) {
   update();
 }
 
+void GraphCanvas::SetBandFit(std::shared_ptr<const ExactFit> exact) {
+  bandFit_ = std::move(exact);
+  cached_.reset();
+  update();
+}
+
+void GraphCanvas::SetBandsShown(bool mean, bool prediction) {
+  if (mean == meanBand_ && prediction == predictionBand_) return;
+  meanBand_ = mean;
+  predictionBand_ = prediction;
+  cached_.reset();
+  update();
+}
+
 QString GraphCanvas::Heading() const {
   if (!data_) return {};
   return QString::fromStdString(GraphTextsOf(*data_, LocaleDecimalMark()).heading);
@@ -170,7 +193,8 @@ GraphPicture GraphCanvas::LayOut(QSize size) const {
   const GraphTexts texts = data_ ? GraphTextsOf(*data_, LocaleDecimalMark()) : GraphTexts{};
   GraphPicture picture =
       DrawGraph(data_.get(), size.width(), size.height(), residuals_, texts, QtTextMetrics(font),
-                font.pixelSize(), LocaleDecimalMark(), exactShown_ ? exact_.get() : nullptr);
+                font.pixelSize(), LocaleDecimalMark(), exactShown_ ? exact_.get() : nullptr,
+                BandChoice{bandFit_.get(), meanBand_, predictionBand_});
   picture.drawing.fontFamily = QFontInfo(font).family().toStdString();
   return picture;
 }
@@ -180,11 +204,82 @@ GraphCanvas::Frame GraphCanvas::FrameAt(QSize size) const {
   return Frame{picture.area, picture.ranges};
 }
 
-void GraphCanvas::paintEvent(QPaintEvent*) {
+GraphCanvas::Frame GraphCanvas::CurrentFrame() const { return Frame{Kept().area, Kept().ranges}; }
+
+const GraphPicture& GraphCanvas::Kept() const {
   if (!cached_ || cached_->drawing.width != width() || cached_->drawing.height != height())
     cached_ = LayOut(size());
+  return *cached_;
+}
+
+void GraphCanvas::paintEvent(QPaintEvent*) {
+  const GraphPicture& picture = Kept();
   QPainter painter(this);
-  PaintDrawing(painter, cached_->drawing, PixelFont(font()));
+  PaintDrawing(painter, picture.drawing, PixelFont(font()));
+  if (cursorX_) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor::fromRgb(static_cast<QRgb>(0xFF000000u | kFrameColor)), 1.0, Qt::DotLine));
+    painter.drawLine(QLineF(*cursorX_, picture.area.top, *cursorX_, picture.area.top + picture.area.height));
+  }
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+}
+
+void GraphCanvas::MoveCursor(std::optional<double> x) {
+  if (x) {
+    // At the centre of the pixel column, inside the plot.
+    const PlotArea& area = Kept().area;
+    const double last = std::max(0.0, std::ceil(area.width) - 1.0);
+    *x = area.left + std::clamp(std::floor(*x - area.left), 0.0, last) + 0.5;
+  }
+  if (x == cursorX_) return;
+  cursorX_ = x;
+  update();
+  if (cursorMoved_) cursorMoved_();
+}
+
+void GraphCanvas::mouseMoveEvent(QMouseEvent* event) {
+  const PlotArea& area = Kept().area;
+  const double x = event->position().x();
+  const double y = event->position().y();
+  const bool inside =
+      data_ && x >= area.left && x < area.left + area.width && y >= area.top && y < area.top + area.height;
+  MoveCursor(inside ? std::optional<double>(x) : std::nullopt);
+}
+
+void GraphCanvas::leaveEvent(QEvent*) {
+  if (!hasFocus()) MoveCursor(std::nullopt);
+}
+
+void GraphCanvas::keyPressEvent(QKeyEvent* event) {
+  if (!data_) return QWidget::keyPressEvent(event);
+  const PlotArea& area = Kept().area;
+  const double step = (event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0;
+  const double from = cursorX_.value_or(area.left + area.width / 2.0);
+  switch (event->key()) {
+    case Qt::Key_Left:
+      MoveCursor(cursorX_ ? from - step : from);
+      break;
+    case Qt::Key_Right:
+      MoveCursor(cursorX_ ? from + step : from);
+      break;
+    case Qt::Key_Home:
+      MoveCursor(area.left);
+      break;
+    case Qt::Key_End:
+      MoveCursor(area.left + area.width - 1.0);
+      break;
+    default:
+      return QWidget::keyPressEvent(event);
+  }
+}
+
+void GraphCanvas::focusOutEvent(QFocusEvent* event) {
+  MoveCursor(std::nullopt);
+  QWidget::focusOutEvent(event);
 }
 
 QImage GraphCanvas::RenderImage(QSize size) const {

@@ -1,6 +1,6 @@
 // The graph on the screen, in an image or as an SVG document: one drawing
 // (see plot/graph_drawing.h) laid out once per size and data and kept, so a
-// repaint only paints it.
+// repaint only paints it; on the screen, a cursor to read the curve with.
 #pragma once
 
 #include <QByteArray>
@@ -8,9 +8,11 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "fit/exact_fit.h"
 #include "plot/graph_data.h"
 #include "plot/graph_drawing.h"
 
@@ -31,6 +33,17 @@ class GraphCanvas : public QWidget {
   const FitResult* ExactCurve() const { return exact_.get(); }
   void SetExactShown(bool shown);
   bool ExactShown() const { return exactShown_; }
+  // The exact fit the bands come from, and which of them are drawn; new
+  // data forget the fit.
+  void SetBandFit(std::shared_ptr<const ExactFit> exact);
+  void SetBandsShown(bool mean, bool prediction);
+
+  // The cursor's pixel column (none: away), which the canvas marks with a
+  // thin line on the screen only. The pointer moves it over the plot, and
+  // with the keyboard focus Left and Right move it by a column (with Shift
+  // by ten), Home and End to the plot's ends. Raised at every move.
+  std::optional<double> CursorX() const { return cursorX_; }
+  void OnCursorMoved(std::function<void()> handler) { cursorMoved_ = std::move(handler); }
 
   // The heading as text ("次数 3 の多項式  R² = 0.998765"), empty without data.
   QString Heading() const;
@@ -41,6 +54,8 @@ class GraphCanvas : public QWidget {
     GraphRanges ranges;
   };
   Frame FrameAt(QSize size) const;
+  // The same for the canvas's own size, from the drawing kept for it.
+  Frame CurrentFrame() const;
 
   // The graph at a size, as an image and as an SVG document.
   QImage RenderImage(QSize size) const;
@@ -51,14 +66,26 @@ class GraphCanvas : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   GraphPicture LayOut(QSize size) const;
+  // The kept drawing for the widget's size, laid out if it is not.
+  const GraphPicture& Kept() const;
+  void MoveCursor(std::optional<double> x);
 
   std::shared_ptr<const GraphData> data_;
   bool residuals_ = false;
   std::shared_ptr<const FitResult> exact_;
   bool exactShown_ = false;
+  std::shared_ptr<const ExactFit> bandFit_;
+  bool meanBand_ = false;
+  bool predictionBand_ = false;
+  std::optional<double> cursorX_;
+  std::function<void()> cursorMoved_;
   mutable std::optional<GraphPicture> cached_;  // for the widget's own size
 };
 

@@ -1,7 +1,9 @@
 // The graph window (グラフ): the graph of the last successful calculation,
-// with options for the residuals and for the exact polynomial, saving as PNG or SVG through the save
-// dialog, and copying as an image. Escape closes it. It is owned by the
-// main window and hidden, not destroyed, when closed.
+// with options for the residuals, the exact polynomial and the 95% bands;
+// an x entry that shows the polynomial there with its intervals as the
+// user types, and a read-out of the cursor; saving as PNG or SVG through
+// the save dialog, and copying as an image. Escape closes it. It is owned
+// by the main window and hidden, not destroyed, when closed.
 #pragma once
 
 #include <functional>
@@ -12,6 +14,8 @@
 #include "plot/graph_data.h"
 
 class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace peruka {
@@ -24,9 +28,9 @@ class GraphWindow : public ToolWindow, public GraphView {
   explicit GraphWindow(QWidget* owner);
 
   void SetData(std::shared_ptr<const GraphData> graph) override;
-  void SetExactCurve(std::shared_ptr<const FitResult> exact) override;
-  bool ExactCurveShown() const override;
-  void OnExactCurveWanted(std::function<void()> handler) override { exactWanted_ = std::move(handler); }
+  void SetExactFit(std::shared_ptr<const ExactFit> exact) override;
+  bool ExactFitWanted() const override;
+  void OnExactFitWanted(std::function<void()> handler) override { exactWanted_ = std::move(handler); }
   bool Shown() const override { return isVisible(); }
   void Present() override { PresentWindow(); }
   // Puts the window next to another one on the same screen (see
@@ -37,6 +41,11 @@ class GraphWindow : public ToolWindow, public GraphView {
   GraphCanvas* Canvas() const { return canvas_; }
   QCheckBox* ResidualsOption() const { return residuals_; }
   QCheckBox* ExactOption() const { return exact_; }
+  QCheckBox* MeanBandOption() const { return meanBand_; }
+  QCheckBox* PredictionBandOption() const { return predictionBand_; }
+  QLineEdit* XEntry() const { return xEntry_; }
+  QLabel* EntryReadout() const { return entryReadout_; }
+  QLabel* CursorReadout() const { return cursorReadout_; }
   QPushButton* SavePngButton() const { return savePng_; }
   QPushButton* SaveSvgButton() const { return saveSvg_; }
   QPushButton* CopyImageButton() const { return copyImage_; }
@@ -50,10 +59,21 @@ class GraphWindow : public ToolWindow, public GraphView {
 
  private:
   void Save(std::string_view caption, const SaveFileType& type, const QByteArray& bytes);
+  // Asks for the exact fit if something shown needs it and it is not there.
+  void WantExactFit();
+  void ShowBands();
+  void ShowEntryValue();
+  void ShowCursorValue();
 
   GraphCanvas* canvas_ = nullptr;
   QCheckBox* residuals_ = nullptr;
   QCheckBox* exact_ = nullptr;
+  QCheckBox* meanBand_ = nullptr;
+  QCheckBox* predictionBand_ = nullptr;
+  QLineEdit* xEntry_ = nullptr;
+  QLabel* entryReadout_ = nullptr;
+  QLabel* cursorReadout_ = nullptr;
+  std::shared_ptr<const ExactFit> exactFit_;
   std::function<void()> exactWanted_;
   QPushButton* savePng_ = nullptr;
   QPushButton* saveSvg_ = nullptr;

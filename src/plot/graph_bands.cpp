@@ -1,5 +1,6 @@
 #include "plot/graph_bands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -14,6 +15,8 @@ namespace {
 // How far from a column's centre its x may be, in columns: far less than a
 // pixel.
 constexpr double kBandXTolerance = 1.0 / 1024.0;
+// The x values at which the bands' extent is sampled, for the ranges.
+constexpr int kBandRangeSamples = 64;
 
 // Adds a column to the band's open piece, opening one if the band broke.
 void Extend(std::vector<BandPiece>& pieces, bool& open, double px, double upper, double lower) {
@@ -28,6 +31,28 @@ bool Finite(const std::optional<Interval>& interval) {
 }
 
 }  // namespace
+
+GraphRanges WidenedForBands(const BandChoice& choice, const GraphRanges& ranges) {
+  if (choice.exact == nullptr || !(choice.mean || choice.prediction) || !Drawable(ranges)) return ranges;
+  const std::optional<FitResult> polynomial = ExactPolynomial(*choice.exact);
+  if (!polynomial || !choice.exact->TQuantile()) return ranges;
+  double lo = ranges.y.lo;
+  double hi = ranges.y.hi;
+  for (int i = 0; i <= kBandRangeSamples; ++i) {
+    const double x = FewestDigitsNear(ranges.x.lo + (ranges.x.hi - ranges.x.lo) * i / kBandRangeSamples,
+                                      (ranges.x.hi - ranges.x.lo) / (1024.0 * kBandRangeSamples));
+    const FittedValue fitted = EvaluateFit(*polynomial, choice.exact, x, ShortestPlainDecimal(x), '.');
+    const std::optional<Interval>& widest = choice.prediction ? fitted.prediction : fitted.mean;
+    if (!Finite(widest)) continue;
+    lo = std::min(lo, widest->lower);
+    hi = std::max(hi, widest->upper);
+  }
+  GraphRanges widened = ranges;
+  const double margin = (hi - lo) / 20.0;
+  if (lo < ranges.y.lo) widened.y.lo = lo - margin;
+  if (hi > ranges.y.hi) widened.y.hi = hi + margin;
+  return Drawable(widened) ? widened : ranges;
+}
 
 GraphBands LayOutBands(const BandChoice& choice, const GraphRanges& ranges, const PlotArea& area) {
   GraphBands bands;

@@ -28,6 +28,10 @@ struct GraphBands {
   std::vector<BandPiece> prediction;
 };
 
+// The ranges widened so that the chosen bands show over the x range: their
+// edges at evenly spaced x, and a twentieth of the new height beyond them.
+GraphRanges WidenedForBands(const BandChoice& choice, const GraphRanges& ranges);
+
 // The bands chosen; none when the fit is not unique or leaves no degree of
 // freedom. A band breaks where its edges leave the finite range.
 GraphBands LayOutBands(const BandChoice& choice, const GraphRanges& ranges, const PlotArea& area);

@@ -225,7 +225,7 @@ GraphPicture DrawGraph(const GraphData* data, int width, int height, bool residu
   GraphGeometry geometry;
   std::vector<std::vector<PixelPoint>> exactCurve;
   GraphBands bands;
-  picture.ranges = ChooseRanges(*data);
+  picture.ranges = WidenedForBands(bandChoice, ChooseRanges(*data));
   if (Drawable(picture.ranges)) {
     picture.area = LayOutArea(picture.ranges, width, height, metrics, pixelSize, decimalMark, axes);
     geometry = LayOutGraph(*data, picture.ranges, picture.area, residuals);

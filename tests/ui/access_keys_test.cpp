@@ -51,9 +51,9 @@ class AccessKeysTest : public MainFormTest, public ::testing::WithParamInterface
     if (c.place == Place::kGraph) {
       GraphWindow* graph = QtGraph(form_);
       if (graph->windowTitle() == caption) return graph;
-      for (QWidget* control :
-           std::initializer_list<QWidget*>{graph->ResidualsOption(), graph->SavePngButton(),
-                                           graph->SaveSvgButton(), graph->CopyImageButton()})
+      for (QWidget* control : std::initializer_list<QWidget*>{
+               graph->ResidualsOption(), graph->MeanBandOption(), graph->PredictionBandOption(),
+               graph->SavePngButton(), graph->SaveSvgButton(), graph->CopyImageButton()})
         if (control->property("text").toString() == caption) return control;
       return nullptr;
     }
@@ -110,6 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "Ctrl+S"},
         AccessCase{"GraphWindow", Place::kGraph, WindowText::GraphTitle, "グラフ", ""},
         AccessCase{"ShowResiduals", Place::kGraph, WindowText::ShowResidualsOption, "残差を表示", "Alt+R"},
+        AccessCase{"MeanBand", Place::kGraph, WindowText::MeanBandOption, "信頼帯を描く", "Alt+M"},
+        AccessCase{"PredictionBand", Place::kGraph, WindowText::PredictionBandOption, "予測帯を描く",
+                   "Alt+N"},
         AccessCase{"SavePng", Place::kGraph, WindowText::SavePngCommand, "PNG で保存...", "Alt+P"},
         AccessCase{"SaveSvg", Place::kGraph, WindowText::SaveSvgCommand, "SVG で保存...", "Alt+S"},
         AccessCase{"CopyImage", Place::kGraph, WindowText::CopyImageCommand, "画像をコピー", "Alt+C"}),

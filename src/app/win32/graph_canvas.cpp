@@ -1,5 +1,7 @@
 #include "app/win32/graph_canvas.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "app/graph_texts.h"
@@ -20,6 +22,8 @@ namespace {
 
 constexpr wchar_t kCanvasClass[] = L"PerukaGraphCanvas";
 
+COLORREF ColorRefOf(Rgb rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
 }  // namespace
 
 struct CanvasProcedure {
@@ -38,6 +42,31 @@ struct CanvasProcedure {
           return 0;
         }
         break;
+      case WM_GETDLGCODE:
+        // The arrows move the cursor; letters are not the other controls' keys.
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+      case WM_LBUTTONDOWN:
+        ::SetFocus(window);
+        return 0;
+      case WM_MOUSEMOVE:
+        if (canvas) {
+          canvas->OnMouseMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+          return 0;
+        }
+        break;
+      case WM_MOUSELEAVE:
+        if (canvas) {
+          canvas->OnMouseLeave();
+          return 0;
+        }
+        break;
+      case WM_KEYDOWN:
+        if (canvas && canvas->OnKey(static_cast<unsigned>(wParam))) return 0;
+        break;
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS:
+        if (canvas) canvas->OnFocusChange(message == WM_SETFOCUS);
+        return 0;
       case WM_NCDESTROY:
         if (canvas) canvas->window_ = nullptr;
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -64,11 +93,12 @@ GraphCanvas::GraphCanvas(HWND parent)
   }();
   (void)registered;
   window_ = ::CreateWindowExW(0, kCanvasClass, ToWide(TextOf(WindowText::GraphTitle)).c_str(),
-                              WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr, ::GetModuleHandleW(nullptr),
-                              this);
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,
+                              ::GetModuleHandleW(nullptr), this);
 }
 
 GraphCanvas::~GraphCanvas() {
+  cursorMoved_ = nullptr;  // the window's owner may be going too
   Forget();
   if (window_) ::DestroyWindow(window_);
 }
@@ -76,11 +106,13 @@ GraphCanvas::~GraphCanvas() {
 void GraphCanvas::Forget() {
   if (kept_) ::DeleteObject(kept_);
   kept_ = nullptr;
+  picture_.reset();
 }
 
 void GraphCanvas::SetData(std::shared_ptr<const GraphData> graph) {
   data_ = std::move(graph);
   exact_.reset();
+  bandFit_.reset();
   Forget();
   if (window_) {
     ::SetWindowTextW(window_, WideFromUtf8(Heading()).c_str());
@@ -108,6 +140,20 @@ void GraphCanvas::SetExactShown(bool shown) {
   if (window_) ::InvalidateRect(window_, nullptr, FALSE);
 }
 
+void GraphCanvas::SetBandFit(std::shared_ptr<const ExactFit> exact) {
+  bandFit_ = std::move(exact);
+  Forget();
+  if (window_) ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+void GraphCanvas::SetBandsShown(bool mean, bool prediction) {
+  if (mean == meanBand_ && prediction == predictionBand_) return;
+  meanBand_ = mean;
+  predictionBand_ = prediction;
+  Forget();
+  if (window_) ::InvalidateRect(window_, nullptr, FALSE);
+}
+
 std::string GraphCanvas::Heading() const {
   return data_ ? GraphTextsOf(*data_, LocaleDecimalMark()).heading : std::string();
 }
@@ -126,8 +172,9 @@ int GraphCanvas::Height() const {
 
 GraphPicture GraphCanvas::LayOut(int width, int height) const {
   const GraphTexts texts = data_ ? GraphTextsOf(*data_, LocaleDecimalMark()) : GraphTexts{};
-  GraphPicture picture = DrawGraph(data_.get(), width, height, residuals_, texts, font_, pixelSize_,
-                                   LocaleDecimalMark(), exactShown_ ? exact_.get() : nullptr);
+  GraphPicture picture =
+      DrawGraph(data_.get(), width, height, residuals_, texts, font_, pixelSize_, LocaleDecimalMark(),
+                exactShown_ ? exact_.get() : nullptr, BandChoice{bandFit_.get(), meanBand_, predictionBand_});
   picture.drawing.fontFamily = font_.FamilyName();
   return picture;
 }
@@ -140,21 +187,31 @@ std::string GraphCanvas::RenderSvg(int width, int height) const {
   return WriteSvg(LayOut(width, height).drawing);
 }
 
+const GraphPicture& GraphCanvas::Kept() const {
+  const int width = Width();
+  const int height = Height();
+  if (!picture_ || picture_->drawing.width != width || picture_->drawing.height != height) {
+    if (kept_) ::DeleteObject(kept_);
+    kept_ = nullptr;
+    picture_ = LayOut(width, height);
+  }
+  return *picture_;
+}
+
+GraphCanvas::Frame GraphCanvas::CurrentFrame() const { return Frame{Kept().area, Kept().ranges}; }
+
 void GraphCanvas::Paint() {
   PAINTSTRUCT paint;
   HDC target = ::BeginPaint(window_, &paint);
   const int width = Width();
   const int height = Height();
-  if (kept_ && (keptWidth_ != width || keptHeight_ != height)) Forget();
+  const GraphPicture& picture = Kept();
   if (!kept_ && width > 0 && height > 0) {
-    const GdiplusBitmap image = RenderImage(width, height);
+    const GdiplusBitmap image = RenderDrawing(picture.drawing, font_);
     HBITMAP bitmap = nullptr;
     if (image &&
-        Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(image.get(), &bitmap, 0xFFFFFFFFu) == Gdiplus::Ok) {
+        Gdiplus::DllExports::GdipCreateHBITMAPFromBitmap(image.get(), &bitmap, 0xFFFFFFFFu) == Gdiplus::Ok)
       kept_ = bitmap;
-      keptWidth_ = width;
-      keptHeight_ = height;
-    }
   }
   if (kept_) {
     HDC source = ::CreateCompatibleDC(target);
@@ -165,7 +222,89 @@ void GraphCanvas::Paint() {
   } else {
     ::FillRect(target, &paint.rcPaint, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
   }
+  if (cursorX_) {
+    // A thin dotted line down the plot at the cursor's column.
+    const int column = static_cast<int>(std::floor(*cursorX_));
+    const int top = static_cast<int>(std::floor(picture.area.top));
+    const int bottom = static_cast<int>(std::ceil(picture.area.top + picture.area.height));
+    HPEN pen = ::CreatePen(PS_DOT, 1, ColorRefOf(kFrameColor));
+    HGDIOBJ previousPen = ::SelectObject(target, pen);
+    const int previousMode = ::SetBkMode(target, TRANSPARENT);
+    ::MoveToEx(target, column, top, nullptr);
+    ::LineTo(target, column, bottom);
+    ::SetBkMode(target, previousMode);
+    ::SelectObject(target, previousPen);
+    ::DeleteObject(pen);
+  }
+  if (::GetFocus() == window_) {
+    RECT client{0, 0, width, height};
+    ::InflateRect(&client, -1, -1);
+    ::DrawFocusRect(target, &client);
+  }
   ::EndPaint(window_, &paint);
+}
+
+void GraphCanvas::MoveCursor(std::optional<double> x) {
+  if (x) {
+    // At the centre of the pixel column, inside the plot.
+    const PlotArea& area = Kept().area;
+    const double last = std::max(0.0, std::ceil(area.width) - 1.0);
+    *x = area.left + std::clamp(std::floor(*x - area.left), 0.0, last) + 0.5;
+  }
+  if (x == cursorX_) return;
+  cursorX_ = x;
+  if (window_) ::InvalidateRect(window_, nullptr, FALSE);
+  if (cursorMoved_) cursorMoved_();
+}
+
+void GraphCanvas::OnMouseMove(int x, int y) {
+  if (!tracking_) {
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = window_;
+    tracking_ = ::TrackMouseEvent(&track) != FALSE;
+  }
+  // The pixel's centre.
+  const double px = x + 0.5;
+  const double py = y + 0.5;
+  const PlotArea& area = Kept().area;
+  const bool inside = data_ && px >= area.left && px < area.left + area.width && py >= area.top &&
+                      py < area.top + area.height;
+  MoveCursor(inside ? std::optional<double>(px) : std::nullopt);
+}
+
+void GraphCanvas::OnMouseLeave() {
+  tracking_ = false;
+  if (::GetFocus() != window_) MoveCursor(std::nullopt);
+}
+
+bool GraphCanvas::OnKey(unsigned key) {
+  if (!data_) return false;
+  const PlotArea& area = Kept().area;
+  const double step = ::GetKeyState(VK_SHIFT) < 0 ? 10.0 : 1.0;
+  const double from = cursorX_.value_or(area.left + area.width / 2.0);
+  switch (key) {
+    case VK_LEFT:
+      MoveCursor(cursorX_ ? from - step : from);
+      return true;
+    case VK_RIGHT:
+      MoveCursor(cursorX_ ? from + step : from);
+      return true;
+    case VK_HOME:
+      MoveCursor(area.left);
+      return true;
+    case VK_END:
+      MoveCursor(area.left + area.width - 1.0);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void GraphCanvas::OnFocusChange(bool focused) {
+  if (window_) ::InvalidateRect(window_, nullptr, FALSE);
+  if (!focused) MoveCursor(std::nullopt);
 }
 
 }  // namespace peruka

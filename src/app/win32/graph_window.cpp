@@ -1,12 +1,17 @@
 #include "app/win32/graph_window.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
+#include "app/graph_readout.h"
 #include "app/win32/dialog_keys.h"
 #include "app/win32/gdiplus_image.h"
 #include "app/window_texts.h"
+#include "fit/fitted_value.h"
+#include "numeric/locale_mark.h"
 #include "text/accelerator.h"
 #include "ui/classes.h"
 #include "ui/event_guard.h"
@@ -26,12 +31,17 @@ constexpr int kSavePngId = 102;
 constexpr int kSaveSvgId = 103;
 constexpr int kCopyImageId = 104;
 constexpr int kExactId = 105;
+constexpr int kMeanBandId = 106;
+constexpr int kPredictionBandId = 107;
+constexpr int kXEntryId = 108;
 // The canvas's preferred and least size, and the spacing, at 96 pixels per inch.
 constexpr int kCanvasWidth = 640;
 constexpr int kCanvasHeight = 440;
 constexpr int kCanvasMinimumWidth = 320;
 constexpr int kCanvasMinimumHeight = 220;
 constexpr int kSpacing = 6;
+// The x entry's width, at 96 pixels per inch.
+constexpr int kEntryWidth = 120;
 
 std::wstring CaptionOf(WindowText text) { return ToWide(TextOf(text)); }
 
@@ -51,8 +61,23 @@ bool GraphWindow::HandleMessage(unsigned message, std::uintptr_t wParam, std::in
       return true;
     }
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED && lParam) Command(LOWORD(wParam));
+      if (HIWORD(wParam) == BN_CLICKED && lParam)
+        Command(LOWORD(wParam));
+      else if (HIWORD(wParam) == EN_CHANGE && LOWORD(wParam) == kXEntryId)
+        DispatchEvent([this] { ShowEntryValue(); });
       return true;
+    case WM_NEXTDLGCTL: {
+      // How the dialog keys move the focus: to a control, or on from the
+      // focused one (the x entry's name gives it on to the entry).
+      HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : ::GetNextDlgTabItem(window_, ::GetFocus(), wParam != 0);
+      if (target && ::IsChild(window_, target)) {
+        if (::SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+          ::SendMessageW(target, EM_SETSEL, 0, -1);
+        ::SetFocus(target);
+      }
+      return true;
+    }
     default:
       return false;
   }
@@ -72,100 +97,227 @@ GraphWindow::GraphWindow(TForm& owner) : ToolWindow(owner) {
 // The canvas's window goes before the graph window's.
 GraphWindow::~GraphWindow() { canvas_.reset(); }
 
+// The tab order is the order made: the canvas, the x entry (after its
+// name, so that the name's key focuses it), the options, the buttons.
 void GraphWindow::CreateControls() {
   canvas_ = std::make_unique<GraphCanvas>(window_);
+  canvas_->OnCursorMoved([this] { DispatchEvent([this] { ShowCursorValue(); }); });
+  xName_ = AddControl(0, L"STATIC", CaptionOf(WindowText::XEntryName), SS_LEFTNOWORDWRAP, 0);
+  xEntry_ = AddControl(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, kXEntryId);
   const auto control = [&](WindowText text, DWORD style, int id) {
     return AddControl(0, L"BUTTON", CaptionOf(text), WS_TABSTOP | style, id);
   };
   residuals_ = control(WindowText::ShowResidualsOption, BS_AUTOCHECKBOX, kResidualsId);
   exact_ = control(WindowText::ShowExactOption, BS_AUTOCHECKBOX, kExactId);
+  meanBand_ = control(WindowText::MeanBandOption, BS_AUTOCHECKBOX, kMeanBandId);
+  predictionBand_ = control(WindowText::PredictionBandOption, BS_AUTOCHECKBOX, kPredictionBandId);
   savePng_ = control(WindowText::SavePngCommand, BS_PUSHBUTTON, kSavePngId);
   saveSvg_ = control(WindowText::SaveSvgCommand, BS_PUSHBUTTON, kSaveSvgId);
   copyImage_ = control(WindowText::CopyImageCommand, BS_PUSHBUTTON, kCopyImageId);
-  FocusFirst(residuals_);
+  entryReadout_ = AddControl(0, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+  cursorReadout_ = AddControl(0, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+  FocusFirst(canvas_->Handle());
 }
 
 namespace {
 
-// The bottom row: the options at the left, the buttons at the right, in the
-// controls' font.
-struct Row {
+constexpr int kOptionCount = 4;
+constexpr int kButtonCount = 3;
+
+// The sizes of the rows under the canvas, in the controls' font: a line of
+// text (the read-outs and the entry's name), the entry's and the buttons'
+// height, and the widths of the entry's name, the options and the buttons.
+struct Rows {
+  int line = 0;
   int height = 0;
-  int options[2] = {};
-  int buttons[3] = {};
+  int name = 0;
+  int options[kOptionCount] = {};
+  int buttons[kButtonCount] = {};
+  // The bottom row: the options at the left, the buttons at the right, at
+  // least three spacings apart.
   int Width(int spacing) const {
-    return options[0] + options[1] + 4 * spacing + buttons[0] + buttons[1] + buttons[2];
+    int width = (kOptionCount + kButtonCount + 1) * spacing;
+    for (const int option : options) width += option;
+    for (const int button : buttons) width += button;
+    return width;
   }
 };
 
-int TextWidth(HDC dc, WindowText text) {
-  const std::wstring shown = WithoutAccelerators<wchar_t>(CaptionOf(text));
+int TextWidth(HDC dc, const std::wstring& text) {
   SIZE size{};
-  ::GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
 
-Row MeasureRow(HWND window, HFONT font, int pixelsPerInch) {
-  Row row;
+int TextWidth(HDC dc, WindowText text) {
+  return TextWidth(dc, WithoutAccelerators<wchar_t>(CaptionOf(text)));
+}
+
+Rows MeasureRows(HWND window, HFONT font, int pixelsPerInch) {
+  Rows rows;
   HDC dc = ::GetDC(window);
   HGDIOBJ previous = ::SelectObject(dc, font);
   TEXTMETRICW metrics{};
   ::GetTextMetricsW(dc, &metrics);
-  row.height = std::max(MulDiv(23, pixelsPerInch, 96),
-                        static_cast<int>(metrics.tmHeight) + MulDiv(8, pixelsPerInch, 96));
-  const WindowText options[2] = {WindowText::ShowResidualsOption, WindowText::ShowExactOption};
-  for (int i = 0; i < 2; ++i)
-    row.options[i] =
+  rows.line = static_cast<int>(metrics.tmHeight);
+  rows.height = std::max(MulDiv(23, pixelsPerInch, 96), rows.line + MulDiv(8, pixelsPerInch, 96));
+  rows.name = TextWidth(dc, WindowText::XEntryName) + MulDiv(2, pixelsPerInch, 96);
+  const WindowText options[kOptionCount] = {WindowText::ShowResidualsOption, WindowText::ShowExactOption,
+                                            WindowText::MeanBandOption, WindowText::PredictionBandOption};
+  for (int i = 0; i < kOptionCount; ++i)
+    rows.options[i] =
         TextWidth(dc, options[i]) + ::GetSystemMetrics(SM_CXMENUCHECK) + MulDiv(8, pixelsPerInch, 96);
-  const WindowText buttons[3] = {WindowText::SavePngCommand, WindowText::SaveSvgCommand,
-                                 WindowText::CopyImageCommand};
-  for (int i = 0; i < 3; ++i)
-    row.buttons[i] =
+  const WindowText buttons[kButtonCount] = {WindowText::SavePngCommand, WindowText::SaveSvgCommand,
+                                            WindowText::CopyImageCommand};
+  for (int i = 0; i < kButtonCount; ++i)
+    rows.buttons[i] =
         std::max(MulDiv(75, pixelsPerInch, 96), TextWidth(dc, buttons[i]) + MulDiv(20, pixelsPerInch, 96));
   ::SelectObject(dc, previous);
   ::ReleaseDC(window, dc);
-  return row;
+  return rows;
+}
+
+std::wstring TextOfWindow(HWND window) {
+  std::wstring text(static_cast<std::size_t>(std::max(0, ::GetWindowTextLengthW(window))) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+bool Blank(std::wstring_view text) {
+  return text.find_first_not_of(L" \t\r\n\v\f\u00A0\u3000") == std::wstring_view::npos;
 }
 
 }  // namespace
 
+// Under the canvas: the cursor's read-out, the x entry's row and the row of
+// options and buttons, with the spacing between and around them all.
 void GraphWindow::ClientSizes(int& minimumWidth, int& minimumHeight, int& preferredWidth,
                               int& preferredHeight) const {
   const int spacing = Scaled(kSpacing);
-  const Row row = MeasureRow(window_, Font(), PixelsPerInch());
+  const Rows rows = MeasureRows(window_, Font(), PixelsPerInch());
   const int around = 2 * spacing;
-  minimumWidth = std::max(Scaled(kCanvasMinimumWidth), row.Width(spacing)) + around;
-  minimumHeight = Scaled(kCanvasMinimumHeight) + row.height + around + spacing;
-  preferredWidth = std::max(Scaled(kCanvasWidth), row.Width(spacing)) + around;
-  preferredHeight = Scaled(kCanvasHeight) + row.height + around + spacing;
+  const int entryRow =
+      rows.name + spacing + Scaled(kEntryWidth) + (readoutWidth_ > 0 ? spacing + readoutWidth_ : 0);
+  const int under = rows.line + 2 * rows.height + 3 * spacing;
+  minimumWidth = std::max({Scaled(kCanvasMinimumWidth), rows.Width(spacing), entryRow}) + around;
+  minimumHeight = Scaled(kCanvasMinimumHeight) + under + around;
+  preferredWidth = std::max({Scaled(kCanvasWidth), rows.Width(spacing), entryRow}) + around;
+  preferredHeight = Scaled(kCanvasHeight) + under + around;
 }
 
 void GraphWindow::LayOutControls(int clientWidth, int clientHeight) {
   if (!canvas_) return;
   const int spacing = Scaled(kSpacing);
-  const Row row = MeasureRow(window_, Font(), PixelsPerInch());
-  const int rowTop = clientHeight - spacing - row.height;
-  ::MoveWindow(canvas_->Handle(), spacing, spacing, std::max(0, clientWidth - 2 * spacing),
-               std::max(0, rowTop - 2 * spacing), TRUE);
-  ::MoveWindow(residuals_, spacing, rowTop, row.options[0], row.height, TRUE);
-  ::MoveWindow(exact_, 2 * spacing + row.options[0], rowTop, row.options[1], row.height, TRUE);
+  const Rows rows = MeasureRows(window_, Font(), PixelsPerInch());
+  const int width = std::max(0, clientWidth - 2 * spacing);
+  const int rowTop = clientHeight - spacing - rows.height;
+  const int entryTop = rowTop - spacing - rows.height;
+  const int lineTop = entryTop - spacing - rows.line;
+  ::MoveWindow(canvas_->Handle(), spacing, spacing, width, std::max(0, lineTop - 2 * spacing), TRUE);
+  ::MoveWindow(cursorReadout_, spacing, lineTop, width, rows.line, TRUE);
+  const int entryTextTop = entryTop + (rows.height - rows.line) / 2;
+  int left = spacing;
+  ::MoveWindow(xName_, left, entryTextTop, rows.name, rows.line, TRUE);
+  left += rows.name + spacing;
+  ::MoveWindow(xEntry_, left, entryTop, Scaled(kEntryWidth), rows.height, TRUE);
+  left += Scaled(kEntryWidth) + spacing;
+  ::MoveWindow(entryReadout_, left, entryTextTop, std::max(0, clientWidth - spacing - left), rows.line, TRUE);
+  left = spacing;
+  HWND options[kOptionCount] = {residuals_, exact_, meanBand_, predictionBand_};
+  for (int i = 0; i < kOptionCount; ++i) {
+    ::MoveWindow(options[i], left, rowTop, rows.options[i], rows.height, TRUE);
+    left += rows.options[i] + spacing;
+  }
   int right = clientWidth - spacing;
-  HWND buttons[3] = {savePng_, saveSvg_, copyImage_};
-  for (int i = 2; i >= 0; --i) {
-    right -= row.buttons[i];
-    ::MoveWindow(buttons[i], right, rowTop, row.buttons[i], row.height, TRUE);
+  HWND buttons[kButtonCount] = {savePng_, saveSvg_, copyImage_};
+  for (int i = kButtonCount - 1; i >= 0; --i) {
+    right -= rows.buttons[i];
+    ::MoveWindow(buttons[i], right, rowTop, rows.buttons[i], rows.height, TRUE);
     right -= spacing;
   }
 }
 
-void GraphWindow::SetData(std::shared_ptr<const GraphData> graph) { canvas_->SetData(std::move(graph)); }
-
-void GraphWindow::SetExactCurve(std::shared_ptr<const FitResult> exact) {
-  canvas_->SetExactCurve(std::move(exact));
+void GraphWindow::SetData(std::shared_ptr<const GraphData> graph) {
+  canvas_->SetData(std::move(graph));
+  exactFit_.reset();
+  ShowEntryValue();
+  ShowCursorValue();
 }
 
-bool GraphWindow::ExactCurveShown() const {
-  return exact_ && ::SendMessageW(exact_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+void GraphWindow::SetExactFit(std::shared_ptr<const ExactFit> exact) {
+  exactFit_ = std::move(exact);
+  const std::optional<FitResult> polynomial = exactFit_ ? ExactPolynomial(*exactFit_) : std::nullopt;
+  canvas_->SetExactCurve(polynomial ? std::make_shared<const FitResult>(*polynomial) : nullptr);
+  canvas_->SetBandFit(exactFit_);
+  ShowEntryValue();
+}
+
+bool GraphWindow::Checked(HWND option) const {
+  return option && ::SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool GraphWindow::ExactFitWanted() const {
+  return Checked(exact_) || Checked(meanBand_) || Checked(predictionBand_) ||
+         (xEntry_ && !Blank(TextOfWindow(xEntry_)));
+}
+
+void GraphWindow::WantExactFit() {
+  if (!exactFit_ && ExactFitWanted() && exactWanted_) DispatchEvent([this] { exactWanted_(); });
+}
+
+void GraphWindow::ShowBands() {
+  canvas_->SetBandsShown(Checked(meanBand_), Checked(predictionBand_));
+  WantExactFit();
+}
+
+void GraphWindow::ShowEntryValue() {
+  if (!xEntry_) return;
+  WantExactFit();
+  const GraphData* graph = canvas_->Data();
+  const std::string readout = graph
+                                  ? peruka::EntryReadout(*graph, exactFit_.get(),
+                                                         FromWide(TextOfWindow(xEntry_)), LocaleDecimalMark())
+                                  : std::string();
+  const std::wstring shown = WideFromUtf8(readout);
+  ::SetWindowTextW(entryReadout_, shown.c_str());
+  HDC dc = ::GetDC(window_);
+  HGDIOBJ previous = ::SelectObject(dc, Font());
+  readoutWidth_ = shown.empty() ? 0 : TextWidth(dc, shown);
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(window_, dc);
+  WidenForReadout();
+}
+
+// Wider, within the screen's work area, when the read-out does not fit.
+void GraphWindow::WidenForReadout() {
+  int minimumWidth = 0, minimumHeight = 0, preferredWidth = 0, preferredHeight = 0;
+  ClientSizes(minimumWidth, minimumHeight, preferredWidth, preferredHeight);
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  if (client.right >= minimumWidth || ::IsZoomed(window_) || ::IsIconic(window_)) return;
+  RECT frame{};
+  ::GetWindowRect(window_, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const int width = std::min<int>(FrameSize(minimumWidth, client.bottom).width, work.right - work.left);
+  const int left = std::max<int>(work.left, std::min<int>(frame.left, work.right - width));
+  ::SetWindowPos(window_, nullptr, left, frame.top, width, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void GraphWindow::ShowCursorValue() {
+  if (!cursorReadout_) return;
+  const GraphData* graph = canvas_->Data();
+  const std::optional<double> at = canvas_->CursorX();
+  std::optional<CursorReading> reading;
+  if (graph && at) {
+    const GraphCanvas::Frame frame = canvas_->CurrentFrame();
+    reading = ReadCursor(*graph, frame.ranges, frame.area, *at);
+  }
+  const std::string readout = reading ? peruka::CursorReadout(*reading, LocaleDecimalMark()) : std::string();
+  ::SetWindowTextW(cursorReadout_, WideFromUtf8(readout).c_str());
 }
 
 std::unique_ptr<GraphView> CreateGraphView(TForm& mainWindow, const ScreenRect& result) {
@@ -188,8 +340,12 @@ void GraphWindow::Command(int id) {
         canvas_->SetResidualsShown(::SendMessageW(residuals_, BM_GETCHECK, 0, 0) == BST_CHECKED);
         break;
       case kExactId:
-        canvas_->SetExactShown(ExactCurveShown());
-        if (ExactCurveShown() && exactWanted_) exactWanted_();
+        canvas_->SetExactShown(Checked(exact_));
+        WantExactFit();
+        break;
+      case kMeanBandId:
+      case kPredictionBandId:
+        ShowBands();
         break;
       case kSavePngId:
         SavePng();

@@ -1,6 +1,8 @@
 // The graph window (グラフ) on Windows: the graph of the last successful
-// calculation, with options for the residuals and the exact polynomial, saving as PNG or SVG
-// through the save dialog, and copying as an image. Its controls answer
+// calculation, with options for the residuals, the exact polynomial and the
+// 95% bands; an x entry that shows the polynomial there with its intervals
+// as the user types, and a read-out of the canvas's cursor; saving as PNG
+// or SVG through the save dialog, and copying as an image. Its controls answer
 // their "&" keys with Alt, Tab moves between them, and Escape closes the
 // window. It is owned by the main window and hidden, not destroyed, when
 // closed.
@@ -24,9 +26,9 @@ class GraphWindow final : public GraphView, public ToolWindow {
   ~GraphWindow() override;
 
   void SetData(std::shared_ptr<const GraphData> graph) override;
-  void SetExactCurve(std::shared_ptr<const FitResult> exact) override;
-  bool ExactCurveShown() const override;
-  void OnExactCurveWanted(std::function<void()> handler) override { exactWanted_ = std::move(handler); }
+  void SetExactFit(std::shared_ptr<const ExactFit> exact) override;
+  bool ExactFitWanted() const override;
+  void OnExactFitWanted(std::function<void()> handler) override { exactWanted_ = std::move(handler); }
   bool Shown() const override { return WindowShown(); }
   void Present() override { PresentWindow(); }
   // Puts the window next to the main window (see PlaceNextToMainWindow),
@@ -36,6 +38,11 @@ class GraphWindow final : public GraphView, public ToolWindow {
   GraphCanvas& Canvas() const { return *canvas_; }
   HWND__* ResidualsOption() const { return residuals_; }
   HWND__* ExactOption() const { return exact_; }
+  HWND__* MeanBandOption() const { return meanBand_; }
+  HWND__* PredictionBandOption() const { return predictionBand_; }
+  HWND__* XEntry() const { return xEntry_; }
+  HWND__* EntryReadout() const { return entryReadout_; }
+  HWND__* CursorReadout() const { return cursorReadout_; }
   HWND__* SavePngButton() const { return savePng_; }
   HWND__* SaveSvgButton() const { return saveSvg_; }
   HWND__* CopyImageButton() const { return copyImage_; }
@@ -54,11 +61,26 @@ class GraphWindow final : public GraphView, public ToolWindow {
   // The client size the controls need at least and would like.
   void ClientSizes(int& minimumWidth, int& minimumHeight, int& preferredWidth, int& preferredHeight) const;
   void Command(int id);
+  bool Checked(HWND__* option) const;
+  // Asks for the exact fit if something shown needs it and it is not there.
+  void WantExactFit();
+  void ShowBands();
+  void ShowEntryValue();
+  void WidenForReadout();
+  void ShowCursorValue();
   void Save(std::string_view caption, const SaveFileType& type, std::string_view bytes);
 
   std::unique_ptr<GraphCanvas> canvas_;
   HWND__* residuals_ = nullptr;
   HWND__* exact_ = nullptr;
+  HWND__* meanBand_ = nullptr;
+  HWND__* predictionBand_ = nullptr;
+  HWND__* xName_ = nullptr;
+  HWND__* xEntry_ = nullptr;
+  HWND__* entryReadout_ = nullptr;
+  HWND__* cursorReadout_ = nullptr;
+  int readoutWidth_ = 0;  // the x entry's read-out's, in pixels
+  std::shared_ptr<const ExactFit> exactFit_;
   std::function<void()> exactWanted_;
   HWND__* savePng_ = nullptr;
   HWND__* saveSvg_ = nullptr;

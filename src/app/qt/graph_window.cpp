@@ -44,9 +44,15 @@ GraphWindow::GraphWindow(QWidget* owner)
   xEntry_ = new QLineEdit(this);
   xEntry_->setAccessibleName(CommandName(xName->text()));
   xName->setBuddy(xEntry_);
+  // Room for about fourteen digits.
+  xEntry_->setMinimumWidth(xEntry_->fontMetrics().horizontalAdvance(QString(14, QLatin1Char('0'))));
+  // The read-outs never widen the window: a long line is cut at its edge
+  // (and shown whole in its tool tip).
   entryReadout_ = new QLabel(this);
   entryReadout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  entryReadout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   cursorReadout_ = new QLabel(this);
+  cursorReadout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   savePng_ = NewButton(WindowText::SavePngCommand);
   saveSvg_ = NewButton(WindowText::SaveSvgCommand);
   copyImage_ = NewButton(WindowText::CopyImageCommand);
@@ -126,10 +132,12 @@ void GraphWindow::ShowBands() {
 void GraphWindow::ShowEntryValue() {
   WantExactFit();
   const GraphData* graph = canvas_->Data();
-  entryReadout_->setText(
-      graph ? QString::fromStdString(peruka::EntryReadout(*graph, exactFit_.get(),
-                                                          FromQString(xEntry_->text()), LocaleDecimalMark()))
-            : QString());
+  const QString shown = graph
+                            ? QString::fromStdString(peruka::EntryReadout(
+                                  *graph, exactFit_.get(), FromQString(xEntry_->text()), LocaleDecimalMark()))
+                            : QString();
+  entryReadout_->setText(shown);
+  entryReadout_->setToolTip(shown);
 }
 
 void GraphWindow::ShowCursorValue() {

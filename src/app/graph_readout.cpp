@@ -1,5 +1,6 @@
 #include "app/graph_readout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/window_texts.h"
@@ -15,6 +16,13 @@
 
 namespace peruka {
 
+namespace {
+
+// Columns the cursor moves with Shift held.
+constexpr double kCursorBigStep = 10.0;
+
+}  // namespace
+
 std::string EntryReadout(const GraphData& data, const ExactFit* exact, std::string_view text,
                          char decimalMark) {
   const std::string_view x = TrimmedView(text);
@@ -27,6 +35,26 @@ std::string EntryReadout(const GraphData& data, const ExactFit* exact, std::stri
     return ShiftJisToUtf8(error.Message());
   }
   return FittedValueText(ShiftJisToUtf8(x), EvaluateFit(data.fit, exact, value, x, decimalMark), decimalMark);
+}
+
+double CursorColumn(const PlotArea& area, double pixelX) {
+  const double last = std::max(0.0, std::ceil(area.width) - 1.0);
+  return area.left + std::clamp(std::floor(pixelX - area.left), 0.0, last) + 0.5;
+}
+
+double CursorAfterKey(const PlotArea& area, std::optional<double> cursor, CursorKey key, bool shift) {
+  const double step = shift ? kCursorBigStep : 1.0;
+  switch (key) {
+    case CursorKey::Left:
+      return CursorColumn(area, cursor ? *cursor - step : area.left + area.width / 2.0);
+    case CursorKey::Right:
+      return CursorColumn(area, cursor ? *cursor + step : area.left + area.width / 2.0);
+    case CursorKey::Home:
+      return CursorColumn(area, area.left);
+    case CursorKey::End:
+      break;
+  }
+  return CursorColumn(area, area.left + area.width);
 }
 
 std::optional<CursorReading> ReadCursor(const GraphData& data, const GraphRanges& ranges,

@@ -26,6 +26,14 @@ struct CursorReading {
   double x = 0.0;
   double value = 0.0;
 };
+// The cursor stands at the centre of a pixel column of the plot area: the
+// column under a pixel x, held inside the area.
+double CursorColumn(const PlotArea& area, double pixelX);
+// The keys that move it: by a column (with Shift by ten), or to the ends.
+// From no cursor yet, Left and Right put it in the middle.
+enum class CursorKey { Left, Right, Home, End };
+double CursorAfterKey(const PlotArea& area, std::optional<double> cursor, CursorKey key, bool shift);
+
 // None outside the plot area or without a drawable graph.
 std::optional<CursorReading> ReadCursor(const GraphData& data, const GraphRanges& ranges,
                                         const PlotArea& area, double pixelX);

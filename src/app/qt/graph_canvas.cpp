@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/graph_readout.h"
 #include "app/graph_texts.h"
 #include "numeric/locale_mark.h"
 #include "plot/svg_writer.h"
@@ -229,12 +230,6 @@ void GraphCanvas::paintEvent(QPaintEvent*) {
 }
 
 void GraphCanvas::MoveCursor(std::optional<double> x) {
-  if (x) {
-    // At the centre of the pixel column, inside the plot.
-    const PlotArea& area = Kept().area;
-    const double last = std::max(0.0, std::ceil(area.width) - 1.0);
-    *x = area.left + std::clamp(std::floor(*x - area.left), 0.0, last) + 0.5;
-  }
   if (x == cursorX_) return;
   cursorX_ = x;
   update();
@@ -247,7 +242,7 @@ void GraphCanvas::mouseMoveEvent(QMouseEvent* event) {
   const double y = event->position().y();
   const bool inside =
       data_ && x >= area.left && x < area.left + area.width && y >= area.top && y < area.top + area.height;
-  MoveCursor(inside ? std::optional<double>(x) : std::nullopt);
+  MoveCursor(inside ? std::optional<double>(CursorColumn(area, x)) : std::nullopt);
 }
 
 void GraphCanvas::leaveEvent(QEvent*) {
@@ -255,26 +250,25 @@ void GraphCanvas::leaveEvent(QEvent*) {
 }
 
 void GraphCanvas::keyPressEvent(QKeyEvent* event) {
-  if (!data_) return QWidget::keyPressEvent(event);
-  const PlotArea& area = Kept().area;
-  const double step = (event->modifiers() & Qt::ShiftModifier) ? 10.0 : 1.0;
-  const double from = cursorX_.value_or(area.left + area.width / 2.0);
+  std::optional<CursorKey> key;
   switch (event->key()) {
     case Qt::Key_Left:
-      MoveCursor(cursorX_ ? from - step : from);
+      key = CursorKey::Left;
       break;
     case Qt::Key_Right:
-      MoveCursor(cursorX_ ? from + step : from);
+      key = CursorKey::Right;
       break;
     case Qt::Key_Home:
-      MoveCursor(area.left);
+      key = CursorKey::Home;
       break;
     case Qt::Key_End:
-      MoveCursor(area.left + area.width - 1.0);
+      key = CursorKey::End;
       break;
     default:
-      return QWidget::keyPressEvent(event);
+      break;
   }
+  if (!data_ || !key) return QWidget::keyPressEvent(event);
+  MoveCursor(CursorAfterKey(Kept().area, cursorX_, *key, (event->modifiers() & Qt::ShiftModifier) != 0));
 }
 
 void GraphCanvas::focusOutEvent(QFocusEvent* event) {

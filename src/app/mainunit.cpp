@@ -4,7 +4,9 @@
 #include <optional>
 #include <utility>
 
+#include "app/column_choice_form.h"
 #include "app/fit_details.h"
+#include "app/pasted_table.h"
 #include "app/window_texts.h"
 #include "fit/column.h"
 #include "fit/column_check.h"
@@ -228,13 +230,15 @@ void TMainForm::SaveData(TObject*) {
 }
 
 bool TMainForm::AppendPairs(std::string_view text) {
-  const PairLines pairs = SplitPairLines(text, LocaleDecimalMark());
+  const PastedTable pairs = ReadPastedTable(text, LocaleDecimalMark(), ChooseColumns);
   if (pairs.badLine != 0) {
     ShowNotice(std::to_string(pairs.badLine) + std::string(TextOf(WindowText::NotAPairNotice)));
     return false;
   }
+  if (pairs.cancelled) return false;
   for (const std::string& x : pairs.x) XData->Lines()->Add(x);
   for (const std::string& y : pairs.y) YData->Lines()->Add(y);
+  if (pairs.headerLine != 0) ShowNotice(HeaderSkippedNote(pairs.headerLine));
   return true;
 }
 

@@ -49,10 +49,13 @@ class TMainForm : public TForm {
   void CalcBtnClick(TObject* Sender);
   // The column boxes' paste command: appends the clipboard's (x, y) pairs,
   // one a line, to the two columns, or shows a notice naming the first line
-  // that is not a pair and pastes nothing.
+  // that is not a pair and pastes nothing. A table's header is skipped,
+  // which a notice says after the paste; of more than two columns, a dialog
+  // asks which two to take (ReadPastedTable).
   void PastePairs(TObject* Sender);
   // A text file dropped on the window: its (x, y) pairs are appended as the
-  // paste command appends them. False when a notice was shown.
+  // paste command appends them. False when it was refused or the choice of
+  // columns cancelled (the remaining files are then skipped).
   bool DropFile(const DroppedFile& file);
   // The column boxes' save command: writes both columns, x<TAB>y a line, as
   // UTF-8 to a file the user chooses, or shows a notice when it fails.
@@ -97,7 +100,8 @@ class TMainForm : public TForm {
   // beside this one keep clear of.
   ScreenRect ResultBand() const;
   // Appends the pairs of a Shift-JIS text to the columns, or shows the
-  // notice naming its first line that is not a pair; false then.
+  // notice naming its first line that is not a pair; false then, and when
+  // the choice of columns was cancelled.
   bool AppendPairs(std::string_view text);
 
   TMenuCommand* graphCommand_ = nullptr;  // the result label's

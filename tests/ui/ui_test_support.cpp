@@ -7,6 +7,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "app/column_choice_form.h"
 #include "text/shift_jis.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/qt_widget.h"
@@ -88,6 +89,11 @@ BoxSeen Describe(QWidget* box, QAbstractButton** ok) {
     seen.icon = messageBox->icon();
     seen.buttons = static_cast<int>(messageBox->buttons().size());
     *ok = messageBox->button(QMessageBox::Ok);
+  } else if (auto* choice = dynamic_cast<TColumnChoiceForm*>(ControlOfWidget(box))) {
+    seen.kind = BoxSeen::kColumnChoice;
+    seen.text = Utf8(choice->Message->Caption());
+    *ok = QtButton(choice->OK);
+    seen.buttons = static_cast<int>(box->findChildren<QPushButton*>().size());
   } else {
     seen.kind = BoxSeen::kNotice;
     auto* form = dynamic_cast<TMessageForm*>(ControlOfWidget(box));

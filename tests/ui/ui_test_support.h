@@ -49,7 +49,7 @@ std::string Utf8(std::string_view sjis);
 
 // What a modal box showed.
 struct BoxSeen {
-  enum Kind { kMessageBox, kNotice } kind;
+  enum Kind { kMessageBox, kNotice, kColumnChoice } kind;
   std::string title;  // UTF-8
   std::string text;   // UTF-8
   QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -1,9 +1,9 @@
 #include "app/win32/graph_canvas.h"
 
-#include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "app/graph_readout.h"
 #include "app/graph_texts.h"
 #include "app/window_texts.h"
 #include "numeric/locale_mark.h"
@@ -245,12 +245,6 @@ void GraphCanvas::Paint() {
 }
 
 void GraphCanvas::MoveCursor(std::optional<double> x) {
-  if (x) {
-    // At the centre of the pixel column, inside the plot.
-    const PlotArea& area = Kept().area;
-    const double last = std::max(0.0, std::ceil(area.width) - 1.0);
-    *x = area.left + std::clamp(std::floor(*x - area.left), 0.0, last) + 0.5;
-  }
   if (x == cursorX_) return;
   cursorX_ = x;
   if (window_) ::InvalidateRect(window_, nullptr, FALSE);
@@ -271,7 +265,7 @@ void GraphCanvas::OnMouseMove(int x, int y) {
   const PlotArea& area = Kept().area;
   const bool inside = data_ && px >= area.left && px < area.left + area.width && py >= area.top &&
                       py < area.top + area.height;
-  MoveCursor(inside ? std::optional<double>(px) : std::nullopt);
+  MoveCursor(inside ? std::optional<double>(CursorColumn(area, px)) : std::nullopt);
 }
 
 void GraphCanvas::OnMouseLeave() {
@@ -280,26 +274,26 @@ void GraphCanvas::OnMouseLeave() {
 }
 
 bool GraphCanvas::OnKey(unsigned key) {
-  if (!data_) return false;
-  const PlotArea& area = Kept().area;
-  const double step = ::GetKeyState(VK_SHIFT) < 0 ? 10.0 : 1.0;
-  const double from = cursorX_.value_or(area.left + area.width / 2.0);
+  std::optional<CursorKey> cursorKey;
   switch (key) {
     case VK_LEFT:
-      MoveCursor(cursorX_ ? from - step : from);
-      return true;
+      cursorKey = CursorKey::Left;
+      break;
     case VK_RIGHT:
-      MoveCursor(cursorX_ ? from + step : from);
-      return true;
+      cursorKey = CursorKey::Right;
+      break;
     case VK_HOME:
-      MoveCursor(area.left);
-      return true;
+      cursorKey = CursorKey::Home;
+      break;
     case VK_END:
-      MoveCursor(area.left + area.width - 1.0);
-      return true;
+      cursorKey = CursorKey::End;
+      break;
     default:
-      return false;
+      break;
   }
+  if (!data_ || !cursorKey) return false;
+  MoveCursor(CursorAfterKey(Kept().area, cursorX_, *cursorKey, ::GetKeyState(VK_SHIFT) < 0));
+  return true;
 }
 
 void GraphCanvas::OnFocusChange(bool focused) {

@@ -26,24 +26,25 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"PerukaGraphWindow";
 // The controls' ids; none is IDOK or IDCANCEL.
-constexpr int kResidualsId = 101;
-constexpr int kSavePngId = 102;
-constexpr int kSaveSvgId = 103;
-constexpr int kCopyImageId = 104;
-constexpr int kExactId = 105;
-constexpr int kMeanBandId = 106;
-constexpr int kPredictionBandId = 107;
-constexpr int kXEntryId = 108;
+constexpr int kResidualsId = 101, kSavePngId = 102, kSaveSvgId = 103, kCopyImageId = 104, kExactId = 105;
+constexpr int kMeanBandId = 106, kPredictionBandId = 107, kXEntryId = 108;
 // The canvas's preferred and least size, and the spacing, at 96 pixels per inch.
-constexpr int kCanvasWidth = 640;
-constexpr int kCanvasHeight = 440;
-constexpr int kCanvasMinimumWidth = 320;
-constexpr int kCanvasMinimumHeight = 220;
+constexpr int kCanvasWidth = 640, kCanvasHeight = 440, kCanvasMinimumWidth = 320, kCanvasMinimumHeight = 220;
 constexpr int kSpacing = 6;
-// The x entry's width, at 96 pixels per inch.
+// The x entry's least width, at 96 pixels per inch.
 constexpr int kEntryWidth = 120;
 
 std::wstring CaptionOf(WindowText text) { return ToWide(TextOf(text)); }
+
+// The entry's read-out as a tool of the tip window.
+TTTOOLINFOW ReadoutTool(HWND window, HWND readout) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window;
+  tool.uId = reinterpret_cast<UINT_PTR>(readout);
+  return tool;
+}
 
 }  // namespace
 
@@ -114,8 +115,19 @@ void GraphWindow::CreateControls() {
   savePng_ = control(WindowText::SavePngCommand, BS_PUSHBUTTON, kSavePngId);
   saveSvg_ = control(WindowText::SaveSvgCommand, BS_PUSHBUTTON, kSaveSvgId);
   copyImage_ = control(WindowText::CopyImageCommand, BS_PUSHBUTTON, kCopyImageId);
-  entryReadout_ = AddControl(0, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+  // The read-outs never widen the window: the entry's, cut at its edge
+  // when long, shows whole in its tip (so it takes the mouse).
+  entryReadout_ = AddControl(0, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0);
   cursorReadout_ = AddControl(0, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+  tip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                           ::GetModuleHandleW(nullptr), nullptr);
+  if (tip_) {
+    TTTOOLINFOW tool = ReadoutTool(window_, entryReadout_);
+    wchar_t none[] = L"";
+    tool.lpszText = none;
+    ::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
   FocusFirst(canvas_->Handle());
 }
 
@@ -131,6 +143,7 @@ struct Rows {
   int line = 0;
   int height = 0;
   int name = 0;
+  int entry = 0;
   int options[kOptionCount] = {};
   int buttons[kButtonCount] = {};
   // The bottom row: the options at the left, the buttons at the right, at
@@ -162,6 +175,9 @@ Rows MeasureRows(HWND window, HFONT font, int pixelsPerInch) {
   rows.line = static_cast<int>(metrics.tmHeight);
   rows.height = std::max(MulDiv(23, pixelsPerInch, 96), rows.line + MulDiv(8, pixelsPerInch, 96));
   rows.name = TextWidth(dc, WindowText::XEntryName) + MulDiv(2, pixelsPerInch, 96);
+  // Room for about fourteen digits, and the edge and margins around them.
+  rows.entry = std::max(MulDiv(kEntryWidth, pixelsPerInch, 96),
+                        TextWidth(dc, std::wstring(14, L'0')) + MulDiv(10, pixelsPerInch, 96));
   const WindowText options[kOptionCount] = {WindowText::ShowResidualsOption, WindowText::ShowExactOption,
                                             WindowText::MeanBandOption, WindowText::PredictionBandOption};
   for (int i = 0; i < kOptionCount; ++i)
@@ -196,8 +212,7 @@ void GraphWindow::ClientSizes(int& minimumWidth, int& minimumHeight, int& prefer
   const int spacing = Scaled(kSpacing);
   const Rows rows = MeasureRows(window_, Font(), PixelsPerInch());
   const int around = 2 * spacing;
-  const int entryRow =
-      rows.name + spacing + Scaled(kEntryWidth) + (readoutWidth_ > 0 ? spacing + readoutWidth_ : 0);
+  const int entryRow = rows.name + spacing + rows.entry;
   const int under = rows.line + 2 * rows.height + 3 * spacing;
   minimumWidth = std::max({Scaled(kCanvasMinimumWidth), rows.Width(spacing), entryRow}) + around;
   minimumHeight = Scaled(kCanvasMinimumHeight) + under + around;
@@ -219,8 +234,8 @@ void GraphWindow::LayOutControls(int clientWidth, int clientHeight) {
   int left = spacing;
   ::MoveWindow(xName_, left, entryTextTop, rows.name, rows.line, TRUE);
   left += rows.name + spacing;
-  ::MoveWindow(xEntry_, left, entryTop, Scaled(kEntryWidth), rows.height, TRUE);
-  left += Scaled(kEntryWidth) + spacing;
+  ::MoveWindow(xEntry_, left, entryTop, rows.entry, rows.height, TRUE);
+  left += rows.entry + spacing;
   ::MoveWindow(entryReadout_, left, entryTextTop, std::max(0, clientWidth - spacing - left), rows.line, TRUE);
   left = spacing;
   HWND options[kOptionCount] = {residuals_, exact_, meanBand_, predictionBand_};
@@ -278,33 +293,14 @@ void GraphWindow::ShowEntryValue() {
                                   ? peruka::EntryReadout(*graph, exactFit_.get(),
                                                          FromWide(TextOfWindow(xEntry_)), LocaleDecimalMark())
                                   : std::string();
-  const std::wstring shown = WideFromUtf8(readout);
+  // Cut at the window's edge when long, and whole in its tip.
+  std::wstring shown = WideFromUtf8(readout);
   ::SetWindowTextW(entryReadout_, shown.c_str());
-  HDC dc = ::GetDC(window_);
-  HGDIOBJ previous = ::SelectObject(dc, Font());
-  readoutWidth_ = shown.empty() ? 0 : TextWidth(dc, shown);
-  ::SelectObject(dc, previous);
-  ::ReleaseDC(window_, dc);
-  WidenForReadout();
-}
-
-// Wider, within the screen's work area, when the read-out does not fit.
-void GraphWindow::WidenForReadout() {
-  int minimumWidth = 0, minimumHeight = 0, preferredWidth = 0, preferredHeight = 0;
-  ClientSizes(minimumWidth, minimumHeight, preferredWidth, preferredHeight);
-  RECT client{};
-  ::GetClientRect(window_, &client);
-  if (client.right >= minimumWidth || ::IsZoomed(window_) || ::IsIconic(window_)) return;
-  RECT frame{};
-  ::GetWindowRect(window_, &frame);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const int width = std::min<int>(FrameSize(minimumWidth, client.bottom).width, work.right - work.left);
-  const int left = std::max<int>(work.left, std::min<int>(frame.left, work.right - width));
-  ::SetWindowPos(window_, nullptr, left, frame.top, width, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (tip_) {
+    TTTOOLINFOW tool = ReadoutTool(window_, entryReadout_);
+    tool.lpszText = shown.data();
+    ::SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void GraphWindow::ShowCursorValue() {

@@ -66,7 +66,6 @@ class GraphWindow final : public GraphView, public ToolWindow {
   void WantExactFit();
   void ShowBands();
   void ShowEntryValue();
-  void WidenForReadout();
   void ShowCursorValue();
   void Save(std::string_view caption, const SaveFileType& type, std::string_view bytes);
 
@@ -79,7 +78,7 @@ class GraphWindow final : public GraphView, public ToolWindow {
   HWND__* xEntry_ = nullptr;
   HWND__* entryReadout_ = nullptr;
   HWND__* cursorReadout_ = nullptr;
-  int readoutWidth_ = 0;  // the x entry's read-out's, in pixels
+  HWND__* tip_ = nullptr;  // the entry's read-out's, whole
   std::shared_ptr<const ExactFit> exactFit_;
   std::function<void()> exactWanted_;
   HWND__* savePng_ = nullptr;

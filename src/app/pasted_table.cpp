@@ -13,14 +13,6 @@ namespace peruka {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view WithoutBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 struct TableLine {
   std::size_t number;  // from 1
   std::string_view text;

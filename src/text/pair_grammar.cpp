@@ -9,14 +9,6 @@ namespace peruka {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view WithoutBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 bool HasBlank(std::string_view text) {
   for (const char c : text)
     if (IsBlank(c)) return true;
@@ -51,6 +43,14 @@ std::optional<std::pair<std::string_view, std::string_view>> PairOf(std::string_
 }
 
 }  // namespace
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view WithoutBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
 
 std::size_t PairSeparator(std::string_view line, char decimalMark) {
   const std::size_t tab = line.find('\t');

@@ -16,6 +16,11 @@
 
 namespace peruka {
 
+// The blanks of a pair line or a table field: spaces and tabs.
+bool IsBlank(char c);
+// The text without the blanks at its ends.
+std::string_view WithoutBlanks(std::string_view text);
+
 // Where a pair line separates x from y (see above): npos when it has
 // neither a tab nor (unless the decimal mark is a comma) a comma.
 std::size_t PairSeparator(std::string_view line, char decimalMark);
